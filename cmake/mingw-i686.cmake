@@ -1,0 +1,12 @@
+# Cross build of the 32-bit Windows program; it is compiled here but cannot run (no 32-bit Wine).
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR i686)
+set(VX_MINGW_TRIPLE i686-w64-mingw32)
+set(CMAKE_C_COMPILER ${VX_MINGW_TRIPLE}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${VX_MINGW_TRIPLE}-g++-posix)
+set(CMAKE_RC_COMPILER ${VX_MINGW_TRIPLE}-windres)
+set(VX_WINDMC ${VX_MINGW_TRIPLE}-windmc)
+set(CMAKE_FIND_ROOT_PATH /usr/${VX_MINGW_TRIPLE})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
