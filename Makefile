@@ -1,4 +1,5 @@
 # The two commands of the README: `make run` and `make test`. Each sets up what it needs.
+MAKEFLAGS += --no-print-directory
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 BUILD := build
 CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=Release

@@ -3,15 +3,19 @@
 # Xvfb of its own, with a screenshot saved to build/screenshots/run.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+export VX_PREFIX_NAME=run
 source scripts/wine-env.sh
 
 exe="$VX_ROOT/build/win64/bin/VX.exe"
-[ -f "$WINEPREFIX/system.reg" ] || vx_create_prefix
 
 if [ -n "${DISPLAY:-}" ]; then
+    [ -f "$WINEPREFIX/system.reg" ] || vx_create_prefix
     exec "$WINE" "$exe" "$@"
 fi
 
+VX_PREFIX_NAME=run-headless
+export WINEPREFIX="$VX_WINE_DIR/run-headless-prefix"
+[ -f "$WINEPREFIX/system.reg" ] || vx_create_prefix headless
 vx_start_xvfb
 trap '"$WINESERVER" -k 2>/dev/null || true; kill "$VX_XVFB_PID" 2>/dev/null || true' EXIT
 mkdir -p build/screenshots

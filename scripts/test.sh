@@ -21,7 +21,7 @@ trap cleanup EXIT
 
 echo "== Wine prefix and display"
 vx_start_xvfb
-vx_create_prefix
+vx_create_prefix headless
 # One warm wineserver for the whole run: each Wine start then costs a fraction of a second.
 "$WINESERVER" -p
 # Wine's own services start with the first program; started here, they do not hold CTest's

@@ -4,7 +4,8 @@ VX_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 VX_WINE_DIR="$VX_ROOT/build/wine"
 export WINE=/usr/lib/wine/wine64
 export WINESERVER=/usr/lib/wine/wineserver
-export WINEPREFIX="$VX_WINE_DIR/prefix"
+# Tests get a fresh prefix per run; `make run` keeps one of its own (VX_PREFIX_NAME=run).
+export WINEPREFIX="$VX_WINE_DIR/${VX_PREFIX_NAME:-test}-prefix"
 export HOME="$VX_WINE_DIR/home"
 export XDG_DATA_HOME="$HOME/.local/share"
 export XDG_CONFIG_HOME="$HOME/.config"
@@ -15,7 +16,9 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEARCH=win64
 
 # Creates a fresh prefix: once per test run, or when none exists yet for `make run`.
+# With "headless", windows are unmanaged, as suits a display without a window manager.
 vx_create_prefix() {
+    local mode="${1:-}"
     "$WINESERVER" -k 2>/dev/null || true
     rm -rf "$WINEPREFIX"
     mkdir -p "$HOME" "$XDG_DATA_HOME" "$XDG_CONFIG_HOME"
@@ -31,6 +34,15 @@ Windows Registry Editor Version 5.00
 [HKEY_CURRENT_USER\Software\Wine\Drivers]
 "Audio"=""
 REG
+    if [ "$mode" = headless ]; then
+        # There is no window manager on our own display: unmanaged windows spare the 2-second
+        # wait for one that Wine makes whenever a managed window is hidden or destroyed.
+        cat >>"$settings" <<'REG'
+
+[HKEY_CURRENT_USER\Software\Wine\X11 Driver]
+"Managed"="N"
+REG
+    fi
     "$WINE" regedit /S "$settings" >/dev/null 2>&1
     "$WINESERVER" -w
 }

@@ -11,11 +11,17 @@ LogSink& Sink() {
 }
 }  // namespace
 
-bool IsLogSwitch(std::string_view firstArgument) { return firstArgument == "/L"; }
+bool IsLogSwitch(std::string_view firstArgument) {
+    return firstArgument == "/L";
+}
 
-void InstallLog(LogSink sink) { Sink() = std::move(sink); }
+void InstallLog(LogSink sink) {
+    Sink() = std::move(sink);
+}
 
-bool LogEnabled() { return static_cast<bool>(Sink().append); }
+bool LogEnabled() {
+    return static_cast<bool>(Sink().append);
+}
 
 void LogLine(std::string_view text) {
     const LogSink& sink = Sink();
@@ -29,7 +35,8 @@ void LogLine(std::string_view text) {
 
 std::string FormatLogLine(const ClockTime& time, std::string_view text) {
     char stamp[16];
-    std::snprintf(stamp, sizeof stamp, "%02d:%02d:%02d ", time.hour % 100, time.minute % 100, time.second % 100);
+    std::snprintf(stamp, sizeof stamp, "%02d:%02d:%02d ", time.hour % 100, time.minute % 100,
+                  time.second % 100);
     std::string line(stamp);
     line += text;
     line += "\r\n";

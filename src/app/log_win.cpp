@@ -13,8 +13,9 @@ namespace {
 // FILE_APPEND_DATA without FILE_WRITE_DATA: every write lands at the end of the file, so the
 // lines of two threads (or two processes) never overwrite each other.
 UniqueFile OpenForAppend(const std::wstring& path) {
-    return UniqueFile(CreateFileW(path.c_str(), FILE_APPEND_DATA | SYNCHRONIZE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                  nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    return UniqueFile(CreateFileW(path.c_str(), FILE_APPEND_DATA | SYNCHRONIZE,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
 }
 
 // The log is plain text in the system's ANSI code page.

@@ -34,7 +34,8 @@ public:
         if (auto v = Get(name, RegType::Integer)) target = v->integer;
     }
     void Load(std::string_view name, int16_t& target) {
-        if (auto v = Get(name, RegType::Integer)) target = static_cast<int16_t>(static_cast<uint16_t>(v->integer));
+        if (auto v = Get(name, RegType::Integer))
+            target = static_cast<int16_t>(static_cast<uint16_t>(v->integer));
     }
     void Load(std::string_view name, uint8_t& target) {
         if (auto v = Get(name, RegType::Integer)) target = static_cast<uint8_t>(v->integer);
@@ -90,7 +91,9 @@ public:
     void Save(std::string_view name, uint32_t value) {
         Note(registry_.WriteInteger(key_, name, static_cast<int32_t>(value)));
     }
-    void Save(std::string_view name, const std::string& value) { Note(registry_.WriteString(key_, name, value)); }
+    void Save(std::string_view name, const std::string& value) {
+        Note(registry_.WriteString(key_, name, value));
+    }
     void Save(std::string_view name, double value) {
         std::vector<uint8_t> bytes(sizeof(double));
         std::memcpy(bytes.data(), &value, sizeof(double));
@@ -107,11 +110,15 @@ private:
     bool allWritten_ = true;
 };
 
-std::string ColumnName(int index) { return "Column_" + std::to_string(index); }
+std::string ColumnName(int index) {
+    return "Column_" + std::to_string(index);
+}
 
 }  // namespace
 
-std::string StickerFontNameFor(int16_t size) { return size > 7 ? "TAHOMA" : "SMALL FONTS"; }
+std::string StickerFontNameFor(int16_t size) {
+    return size > 7 ? "TAHOMA" : "SMALL FONTS";
+}
 
 void ApplyDefaults(Options& options, int screenWidth) {
     options = Options{};

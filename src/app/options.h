@@ -13,7 +13,8 @@ namespace vx {
 
 // COLORREF layout: red in the low byte, then green, then blue.
 constexpr uint32_t Rgb(uint8_t red, uint8_t green, uint8_t blue) {
-    return static_cast<uint32_t>(red) | (static_cast<uint32_t>(green) << 8) | (static_cast<uint32_t>(blue) << 16);
+    return static_cast<uint32_t>(red) | (static_cast<uint32_t>(green) << 8) |
+           (static_cast<uint32_t>(blue) << 16);
 }
 
 enum class ViewMode : int32_t { Classic = 0, Sticker = 1, Pies = 2 };
@@ -23,7 +24,7 @@ struct FontSetting {
     uint32_t Color = 0x00FF0000;
     int32_t CharSet = 1;  // DEFAULT_CHARSET
     int32_t Size = 10;
-    uint8_t Style = 1;    // 1 bold, 2 italic, 4 underline, 8 strike-out
+    uint8_t Style = 1;  // 1 bold, 2 italic, 4 underline, 8 strike-out
 };
 
 inline constexpr int kColumnCount = 7;  // Name, Label, Capacity, Used, Free, Available, percent

@@ -17,7 +17,9 @@ inline constexpr ShortCut kShortCutAlt = 0x8000;
 constexpr ShortCut MakeShortCut(uint8_t virtualKey, ShortCut modifiers) {
     return static_cast<ShortCut>(virtualKey | modifiers);
 }
-constexpr uint8_t ShortCutKey(ShortCut shortCut) { return static_cast<uint8_t>(shortCut & 0xFF); }
+constexpr uint8_t ShortCutKey(ShortCut shortCut) {
+    return static_cast<uint8_t>(shortCut & 0xFF);
+}
 
 // Empty for no shortcut and for a key that has no name.
 std::string ShortCutToText(ShortCut shortCut);

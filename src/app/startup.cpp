@@ -11,8 +11,12 @@ bool Arguments::Has(std::string_view switchText) const {
     return false;
 }
 
-bool IsResetSwitch(std::string_view firstArgument) { return firstArgument == "/Reset"; }
-bool IsIntlSwitch(std::string_view firstArgument) { return firstArgument == "/INTL"; }
+bool IsResetSwitch(std::string_view firstArgument) {
+    return firstArgument == "/Reset";
+}
+bool IsIntlSwitch(std::string_view firstArgument) {
+    return firstArgument == "/INTL";
+}
 
 Role ChooseRole(bool archiveAppended, const Arguments& arguments) {
     if (archiveAppended) return Role::Installer;

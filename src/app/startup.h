@@ -27,5 +27,4 @@ Role ChooseRole(bool archiveAppended, const Arguments& arguments);
 // The language file to load: the stored name, or the English file when none is stored.
 std::string LanguageFileFor(std::string_view storedName);
 
-
 }  // namespace vx

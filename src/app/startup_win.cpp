@@ -31,7 +31,9 @@ UniqueHandle CreateInstanceMutex() {
     return mutex;
 }
 
-HWND FindRunningMonitor() { return FindWindowW(Widen(kMainWindowClass).c_str(), Widen(kMainWindowCaption).c_str()); }
+HWND FindRunningMonitor() {
+    return FindWindowW(Widen(kMainWindowClass).c_str(), Widen(kMainWindowCaption).c_str());
+}
 
 // The running monitor saves its settings while handling the message; waiting for its process
 // to end as well makes sure nothing it does afterwards can undo a reset.
@@ -89,8 +91,8 @@ Arguments ProcessArguments() {
 }
 
 bool ProgramCarriesArchive(const std::wstring& programPath) {
-    UniqueFile file(CreateFileW(programPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    UniqueFile file(CreateFileW(programPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return false;
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(file.get(), &size)) return false;
@@ -131,7 +133,8 @@ int RunProgram() {
     if (reset) {
         // No language file is loaded yet, so the question is the built-in English text.
         const std::wstring question = Widen(CatalogueText(137));
-        if (MessageBoxW(nullptr, question.c_str(), L"Vantorix", MB_ICONQUESTION | MB_YESNO) != IDYES) return 0;
+        if (MessageBoxW(nullptr, question.c_str(), L"Vantorix", MB_ICONQUESTION | MB_YESNO) != IDYES)
+            return 0;
         WinRegistry user(Hive::CurrentUser);
         user.DeleteKeyTree(kSettingsKey);
     }
@@ -140,12 +143,14 @@ int RunProgram() {
 
     WinRegistry user(Hive::CurrentUser);
     // Loading the language file of this name comes with the language files.
-    [[maybe_unused]] const std::string languageFile = LanguageFileFor(ReadString(user, kSettingsKey, "CurrentLanguage"));
+    [[maybe_unused]] const std::string languageFile =
+        LanguageFileFor(ReadString(user, kSettingsKey, "CurrentLanguage"));
 
     switch (ChooseRole(archiveAppended, arguments)) {
         case Role::Installer:
-            return ShowRoleUnavailable(L"This program file carries an install archive, but this build of "
-                                       L"Vantorix cannot install it yet.");
+            return ShowRoleUnavailable(
+                L"This program file carries an install archive, but this build of "
+                L"Vantorix cannot install it yet.");
         case Role::Uninstaller:
             return ShowRoleUnavailable(L"This build of Vantorix cannot uninstall itself yet.");
         case Role::Monitor:

@@ -35,7 +35,9 @@ std::string JoinLinesSeparated(const std::vector<std::string>& lines) {
 }
 
 namespace {
-bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
+bool IsBlank(char c) {
+    return static_cast<unsigned char>(c) <= ' ';
+}
 }  // namespace
 
 std::vector<std::string> ParseCommaText(std::string_view text) {

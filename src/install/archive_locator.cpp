@@ -37,7 +37,8 @@ std::optional<ArchiveLocation> LocateAppendedArchive(uint64_t fileSize, const Fi
     const uint8_t* bytes = block->data();
     // The hit needs the 4 bytes of the start offset before it and its own 4 bytes inside the block.
     for (uint64_t hit = 4; hit + 4 <= blockSize; ++hit) {
-        if (bytes[hit] == 0x73 && bytes[hit + 1] == 0x19 && bytes[hit + 2] == 0xC0 && bytes[hit + 3] == 0xAB) {
+        if (bytes[hit] == 0x73 && bytes[hit + 1] == 0x19 && bytes[hit + 2] == 0xC0 &&
+            bytes[hit + 3] == 0xAB) {
             return Checked(LittleEndian32(bytes + hit - 4), blockStart + hit + 4);
         }
     }

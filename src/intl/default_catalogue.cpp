@@ -21,9 +21,13 @@ constexpr const char* kDefaultEntries[kCatalogueSize] = {
     /*  11 */ "Step:",
     /*  12 */ "&Finish",
     /*  13 */ "Operation cancelled.",
-    /*  14 */ "You can change the scan options by using the Back button or close this dialog by using the Finish button.",
+    /*  14 */
+    "You can change the scan options by using the Back button or close this dialog by using the Finish "
+    "button.",
     /*  15 */ "Operation completed.",
-    /*  16 */ "The results have been saved. You can view them now or later. You can find the last scan results in the main program window by right-clicking the context menu, Tools submenu, bottom item.",
+    /*  16 */
+    "The results have been saved. You can view them now or later. You can find the last scan results in the "
+    "main program window by right-clicking the context menu, Tools submenu, bottom item.",
     /*  17 */ "&Next >",
     /*  18 */ "Do you want to cancel the scan?",
     /*  19 */ "Scan disk to free more space",
@@ -78,11 +82,14 @@ constexpr const char* kDefaultEntries[kCatalogueSize] = {
     /*  68 */ "Files with changed size",
     /*  69 */ "No image",
     /*  70 */ "No changes found.",
-    /*  71 */ "Please check the box below to store the current search results as the base image for scanned disk(s).",
+    /*  71 */
+    "Please check the box below to store the current search results as the base image for scanned disk(s).",
     /*  72 */ "-",
     /*  73 */ "Saving new database...",
     /*  74 */ "Storing results...",
-    /*  75 */ "Results have been saved. You can view them now or later. You can find the last scan results in the main program window right-click context menu, Tools | View results submenu.",
+    /*  75 */
+    "Results have been saved. You can view them now or later. You can find the last scan results in the main "
+    "program window right-click context menu, Tools | View results submenu.",
     /*  76 */ "No file duplicates found.",
     /*  77 */ "Duplicates",
     /*  78 */ "Modified",
@@ -102,10 +109,15 @@ constexpr const char* kDefaultEntries[kCatalogueSize] = {
     /*  92 */ "because it is mapped to",
     /*  93 */ "Vantorix Tutorial",
     /*  94 */ "Disk Management",
-    /*  95 */ "If you uncheck this box, Vantorix includes system files and folders in its reports, which makes it possible to delete such files using View report results dialog. Please uncheck this box only if you are an advanced user and know and understand the probable consequences. Do you want to uncheck this box?",
+    /*  95 */
+    "If you uncheck this box, Vantorix includes system files and folders in its reports, which makes it "
+    "possible to delete such files using View report results dialog. Please uncheck this box only if you are "
+    "an advanced user and know and understand the probable consequences. Do you want to uncheck this box?",
     /*  96 */ "Clean Manager",
     /*  97 */ "Scan Disk",
-    /*  98 */ "Cannot register hotkey combination. Please use Vantorix Options dialog, General tab to define the new unique combination. The old one is:",
+    /*  98 */
+    "Cannot register hotkey combination. Please use Vantorix Options dialog, General tab to define the new "
+    "unique combination. The old one is:",
     /*  99 */ "-",
     /* 100 */ "Sound",
     /* 101 */ "Message box",
@@ -128,7 +140,9 @@ constexpr const char* kDefaultEntries[kCatalogueSize] = {
     /* 118 */ "Recipient's network name",
     /* 119 */ "-",
     /* 120 */ "Name of file to open",
-    /* 121 */ "Please enter your SMTP server settings at Options dialog, Notifications tab, Advanced button in order e-mail notification work",
+    /* 121 */
+    "Please enter your SMTP server settings at Options dialog, Notifications tab, Advanced button in order "
+    "e-mail notification work",
     /* 122 */ "Min &value:",
     /* 123 */ "M&ax value:",
     /* 124 */ "&Value:",
@@ -156,15 +170,22 @@ constexpr const char* kDefaultEntries[kCatalogueSize] = {
     /* 146 */ "Vantorix: Easy monitoring over all your disks",
     /* 147 */ "-",
     /* 148 */ "RAM drives",
-    /* 149 */ "Vantorix is running on your system.||You cannot continue with install while Vantorix is running.||||Do you want to close Vantorix?",
+    /* 149 */
+    "Vantorix is running on your system.||You cannot continue with install while Vantorix is running.||||Do "
+    "you want to close Vantorix?",
     /* 150 */ "-",
     /* 151 */ "This message box appeared because SMTP server settings are not set properly.",
-    /* 152 */ "To adjust SMTP server settings please open the Options dialog, Notifications page, button 'Advanced'",
+    /* 152 */
+    "To adjust SMTP server settings please open the Options dialog, Notifications page, button 'Advanced'",
     /* 153 */ "Disk label",
     /* 154 */ "Close Vantorix before running",
     /* 155 */ "Example: 0123456789",
-    /* 156 */ "To turn off the click-through mode, please uncheck the \"Click-through mode\" item from Vantorix's system tray icon pop-up menu.",
-    /* 157 */ "You can use the small square in the bottom right corner of a Vantorix window to move the window or to call a pop-up menu.",
+    /* 156 */
+    "To turn off the click-through mode, please uncheck the \"Click-through mode\" item from Vantorix's "
+    "system tray icon pop-up menu.",
+    /* 157 */
+    "You can use the small square in the bottom right corner of a Vantorix window to move the window or to "
+    "call a pop-up menu.",
     /* 158 */ "Do you want to turn on the Vantorix window click-through mode?",
     /* 159 */ "Scanning disk. Please wait...",
     /* 160 */ "(Files)",
@@ -184,7 +205,9 @@ constexpr const char* kDefaultEntries[kCatalogueSize] = {
     /* 174 */ "Please enter address to send test email:",
     /* 175 */ "Message to test SMTP server settings.",
     /* 176 */ "Test message sent successfuly. Please check the mail box.",
-    /* 177 */ "To add command buttons, drag and drop commands onto a toolbar. To remove command buttons, drag them off a Toolbar. Right-click on a button for more options.",
+    /* 177 */
+    "To add command buttons, drag and drop commands onto a toolbar. To remove command buttons, drag them off "
+    "a Toolbar. Right-click on a button for more options.",
     /* 178 */ "Terabytes",
     /* 179 */ "(Tb)",
     /* 180 */ "Are you sure you want to reset all Vantorix settings?",

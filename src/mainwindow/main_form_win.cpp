@@ -26,14 +26,17 @@ bool RegisterWindowClass(HINSTANCE instance) {
     wc.lpfnWndProc = DefWindowProcW;  // replaced per window in CreateHandle
     wc.hInstance = instance;
     wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-    wc.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
-                                               GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+    wc.hIconSm =
+        static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                      GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
     wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
     wc.lpszClassName = kClassName;
     return RegisterClassExW(&wc) != 0;
 }
 
-int Scale(int pixels96, UINT dpi) { return MulDiv(pixels96, static_cast<int>(dpi), 96); }
+int Scale(int pixels96, UINT dpi) {
+    return MulDiv(pixels96, static_cast<int>(dpi), 96);
+}
 
 }  // namespace
 
@@ -55,8 +58,8 @@ HWND TMainForm::CreateHandle() {
     const UINT dpi = GetDpiForSystem();
     HWND hwnd = CreateWindowExW(exStyle, kClassName, kCaption,
                                 WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME,
-                                options_.Left, options_.Top, Scale(kInitialWidth, dpi), Scale(kInitialHeight, dpi),
-                                nullptr, nullptr, instance, nullptr);
+                                options_.Left, options_.Top, Scale(kInitialWidth, dpi),
+                                Scale(kInitialHeight, dpi), nullptr, nullptr, instance, nullptr);
     if (!hwnd) return nullptr;
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TMainForm::WindowProc));
@@ -84,7 +87,8 @@ bool TMainForm::FormCreate() {
     }
 
     // First start: the initial-view choice belongs here; the start is then remembered.
-    if (ReadInteger(settings_, kSettingsKey, "OnceStarted") < 0) settings_.WriteInteger(kSettingsKey, "OnceStarted", 1);
+    if (ReadInteger(settings_, kSettingsKey, "OnceStarted") < 0)
+        settings_.WriteInteger(kSettingsKey, "OnceStarted", 1);
 
     options_.LoadAtStartup = StartupShortcutExists();
 

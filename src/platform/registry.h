@@ -14,9 +14,9 @@ enum class RegType { String, ExpandString, Integer, Binary, Other };
 
 struct RegValue {
     RegType type = RegType::Other;
-    std::string text;             // String, ExpandString (UTF-8)
-    int32_t integer = 0;          // Integer (REG_DWORD)
-    std::vector<uint8_t> bytes;   // Binary, and the raw data of Other
+    std::string text;            // String, ExpandString (UTF-8)
+    int32_t integer = 0;         // Integer (REG_DWORD)
+    std::vector<uint8_t> bytes;  // Binary, and the raw data of Other
 };
 
 class Registry {
@@ -29,7 +29,8 @@ public:
     // The writes create the key when it is missing and report success.
     virtual bool WriteString(std::string_view key, std::string_view name, std::string_view value) = 0;
     virtual bool WriteInteger(std::string_view key, std::string_view name, int32_t value) = 0;
-    virtual bool WriteBinary(std::string_view key, std::string_view name, const std::vector<uint8_t>& value) = 0;
+    virtual bool WriteBinary(std::string_view key, std::string_view name,
+                             const std::vector<uint8_t>& value) = 0;
     // Deletes the key with all its subkeys, depth-first, then the key itself.
     virtual bool DeleteKeyTree(std::string_view key) = 0;
     virtual std::vector<std::string> ValueNames(std::string_view key) = 0;

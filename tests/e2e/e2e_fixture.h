@@ -31,6 +31,8 @@ protected:
         PostMessageW(window, WM_CLOSE, 0, 0);
         return process.WaitForExit(15000);
     }
+    // What a close writes after a start with no settings at all.
+    void ExpectEveryValueAtItsDefault();
     WinRegistry settings{Hive::CurrentUser};
 };
 

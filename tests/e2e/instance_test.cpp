@@ -16,7 +16,8 @@ TEST_F(InstanceTest, FirstStartShowsTheWindowAtTheDefaultPlace) {
     ASSERT_TRUE(WaitUntil([&] {
         GetWindowRect(window, &rect);
         return rect.left == GetSystemMetrics(SM_CXSCREEN) - 370 && rect.top == 0;
-    })) << rect.left << "," << rect.top;
+    })) << rect.left
+        << "," << rect.top;
     SaveScreenshot(L"main-window");
     // The first start is remembered at once, before any close.
     EXPECT_EQ(ReadInteger(settings, kSettingsKey, "OnceStarted"), 1);
@@ -73,8 +74,7 @@ TEST_F(InstanceTest, ResetWithYesDeletesEverySettingAndStartsFresh) {
     ASSERT_TRUE(Close(fresh, reset));
     EXPECT_EQ(ReadInteger(settings, kSettingsKey, "ShowIn"), 3);
     EXPECT_FALSE(ValueExists(settings, kSettingsKey, "Custom"));
-    EXPECT_EQ(ReadInteger(settings, kSettingsKey, "Left"), GetSystemMetrics(SM_CXSCREEN) - 370);
-    EXPECT_EQ(ReadInteger(settings, kSettingsKey, "Top"), 0);
+    ExpectEveryValueAtItsDefault();
 }
 
 TEST_F(InstanceTest, ResetWithNoStillClosesTheRunningMonitor) {

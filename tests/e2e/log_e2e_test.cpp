@@ -12,7 +12,9 @@ std::vector<std::string> LogLines() {
     return SplitLines(ReadWholeFile(L"c:\\vx.log").value_or(""));
 }
 
-bool LogExists() { return GetFileAttributesW(L"c:\\vx.log") != INVALID_FILE_ATTRIBUTES; }
+bool LogExists() {
+    return GetFileAttributesW(L"c:\\vx.log") != INVALID_FILE_ATTRIBUTES;
+}
 
 void RunOnce(MonitorTest& test, const std::wstring& arguments) {
     Process monitor = LaunchMonitor(arguments);
@@ -32,12 +34,13 @@ std::vector<std::string> Texts(const std::vector<std::string>& lines) {
 TEST_F(LogTest, SlashLAppendsTimeStampedLinesAndASecondRunAppendsAfterTheFirst) {
     RunOnce(*this, L"/L");
     const auto first = LogLines();
-    const std::vector<std::string> expected{"FormCreate", "LoadOptions", "/LoadOptions", "/FormCreate",
-                                            "FormShow", "/FormShow"};
+    const std::vector<std::string> expected{"FormCreate",  "LoadOptions", "/LoadOptions",
+                                            "/FormCreate", "FormShow",    "/FormShow"};
     EXPECT_EQ(Texts(first), expected);
     for (const auto& line : first) {
         ASSERT_GE(line.size(), 9u);
-        EXPECT_TRUE(isdigit(line[0]) && isdigit(line[1]) && line[2] == ':' && line[5] == ':' && line[8] == ' ')
+        EXPECT_TRUE(isdigit(line[0]) && isdigit(line[1]) && line[2] == ':' && line[5] == ':' &&
+                    line[8] == ' ')
             << line;
     }
     RunOnce(*this, L"/L");

@@ -5,7 +5,9 @@
 
 namespace vx::e2e {
 
-Process::~Process() { Close(); }
+Process::~Process() {
+    Close();
+}
 
 void Process::Close() {
     if (info_.hProcess) {
@@ -16,7 +18,9 @@ void Process::Close() {
     info_ = {};
 }
 
-Process::Process(Process&& other) noexcept : info_(other.info_) { other.info_ = {}; }
+Process::Process(Process&& other) noexcept : info_(other.info_) {
+    other.info_ = {};
+}
 
 Process& Process::operator=(Process&& other) noexcept {
     if (this != &other) {
@@ -44,8 +48,8 @@ Process LaunchMonitor(const std::wstring& arguments) {
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};
-    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &info)) {
+    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &info)) {
         return Process();
     }
     return Process(info);
@@ -60,7 +64,8 @@ DWORD WindowProcessId(HWND window) {
 std::vector<HWND> MonitorWindows() {
     std::vector<HWND> windows;
     HWND window = nullptr;
-    while ((window = FindWindowExW(nullptr, window, L"TMainForm", L"Vantorix")) != nullptr) windows.push_back(window);
+    while ((window = FindWindowExW(nullptr, window, L"TMainForm", L"Vantorix")) != nullptr)
+        windows.push_back(window);
     return windows;
 }
 

@@ -10,11 +10,11 @@ void Put32(std::vector<uint8_t>& bytes, uint32_t value) {
 }
 
 std::optional<ArchiveLocation> Locate(const std::vector<uint8_t>& file) {
-    return LocateAppendedArchive(file.size(), [&file](uint64_t offset, size_t length)
-                                                  -> std::optional<std::vector<uint8_t>> {
-        if (offset + length > file.size()) return std::nullopt;
-        return std::vector<uint8_t>(file.begin() + offset, file.begin() + offset + length);
-    });
+    return LocateAppendedArchive(
+        file.size(), [&file](uint64_t offset, size_t length) -> std::optional<std::vector<uint8_t>> {
+            if (offset + length > file.size()) return std::nullopt;
+            return std::vector<uint8_t>(file.begin() + offset, file.begin() + offset + length);
+        });
 }
 
 // A program of `programSize` bytes, an archive, then the archive's start offset and `marker`.
@@ -55,7 +55,8 @@ TEST(ArchiveLocator, OlderLayoutFoundWithinTheLastBlockOnly) {
         bool found;
     };
     // The last block is 15500 bytes: a trailer of 15492 leaves the 4 offset bytes inside it.
-    for (const Case c : {Case{0, true}, Case{10, true}, Case{15492, true}, Case{15493, false}, Case{20000, false}}) {
+    for (const Case c :
+         {Case{0, true}, Case{10, true}, Case{15492, true}, Case{15493, false}, Case{20000, false}}) {
         const auto file = WithTrailer(30000, c.trailer);
         const auto found = Locate(file);
         ASSERT_EQ(found.has_value(), c.found) << "trailer " << c.trailer;

@@ -18,14 +18,17 @@ TEST_F(CatalogueTest, BuiltInTextHas182EntriesInOrder) {
     const auto lines = SplitLines(DefaultCatalogueText());
     ASSERT_EQ(lines.size(), 182u);
     EXPECT_EQ(lines[0], "Bytes");
-    EXPECT_EQ(lines[98],
-              "Cannot register hotkey combination. Please use Vantorix Options dialog, General tab to define the "
-              "new unique combination. The old one is:");
+    EXPECT_EQ(
+        lines[98],
+        "Cannot register hotkey combination. Please use Vantorix Options dialog, General tab to define the "
+        "new unique combination. The old one is:");
     EXPECT_EQ(lines[137], "Do you want to reset Vantorix settings?");
-    EXPECT_EQ(lines[156],
-              "To turn off the click-through mode, please uncheck the \"Click-through mode\" item from Vantorix's "
-              "system tray icon pop-up menu.");
-    EXPECT_EQ(lines[171], "Please select network folder or type its UNC path (for example: \\\\SERVER\\SHARED)");
+    EXPECT_EQ(
+        lines[156],
+        "To turn off the click-through mode, please uncheck the \"Click-through mode\" item from Vantorix's "
+        "system tray icon pop-up menu.");
+    EXPECT_EQ(lines[171],
+              "Please select network folder or type its UNC path (for example: \\\\SERVER\\SHARED)");
     EXPECT_EQ(lines[181], "Vantorix is running in the system tray.");
     for (int reserved : {50, 55, 60, 72, 99, 150}) EXPECT_EQ(lines[reserved], "-") << reserved;
     // Nothing else is empty: an empty line would shift every later entry of a language file.

@@ -9,7 +9,10 @@ class LogTest : public ::testing::Test {
 protected:
     void TearDown() override { InstallLog({}); }
     void InstallRecorder() {
-        InstallLog({[] { return ClockTime{7, 5, 9}; }, [this](std::string_view line) { lines.emplace_back(line); }});
+        InstallLog({[] {
+                        return ClockTime{7, 5, 9};
+                    },
+                    [this](std::string_view line) { lines.emplace_back(line); }});
     }
     std::vector<std::string> lines;
 };

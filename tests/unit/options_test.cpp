@@ -47,7 +47,8 @@ TEST(LoadOptions, FreshUserGetsEveryDefault) {
     MemoryRegistry reg;
     const Options o = Load(reg, 1600);
     EXPECT_EQ(o.TempFilesExts,
-              " *.bak, *.tmp, *.temp, *.$$$, *.@@@, *.~*, *.*~, *.---, *.chk, *.dmp, ~$*.*, *.___, *.ncb, thumbs.db");
+              " *.bak, *.tmp, *.temp, *.$$$, *.@@@, *.~*, *.*~, *.---, *.chk, *.dmp, ~$*.*, *.___, *.ncb, "
+              "thumbs.db");
     EXPECT_EQ(o.Left, 1600 - 370);
     EXPECT_EQ(o.Top, 0);
     EXPECT_EQ(o.BarColor, 0x0043E63Au);  // RGB(58, 230, 67)
@@ -81,7 +82,7 @@ TEST(LoadOptions, FreshUserGetsEveryDefault) {
 
 TEST(LoadOptions, WrongTypedValueKeepsItsDefaultAndLaterValuesStillLoad) {
     MemoryRegistry reg;
-    reg.Put(kKey, "CloseVX", String("yes"));         // first value of the read order
+    reg.Put(kKey, "CloseVX", String("yes"));  // first value of the read order
     reg.Put(kKey, "ShowIn", String("2"));
     reg.Put(kKey, "ToolsString", Integer(5));
     reg.Put(kKey, "TipOfDayDate", Binary({1, 2, 3}));  // not 8 bytes
@@ -138,8 +139,8 @@ TEST(LoadOptions, StickerFontFollowsTheSize) {
         int size;
         const char* font;
     };
-    for (const Case c : {Case{7, "SMALL FONTS"}, Case{8, "TAHOMA"}, Case{6, "SMALL FONTS"}, Case{-3, "SMALL FONTS"},
-                         Case{20, "TAHOMA"}}) {
+    for (const Case c : {Case{7, "SMALL FONTS"}, Case{8, "TAHOMA"}, Case{6, "SMALL FONTS"},
+                         Case{-3, "SMALL FONTS"}, Case{20, "TAHOMA"}}) {
         MemoryRegistry reg;
         reg.Put(kKey, "StickerFontSize", Integer(c.size));
         EXPECT_EQ(Load(reg).StickerFontName, c.font) << c.size;
@@ -249,7 +250,8 @@ TEST(LoadOptions, GarbageKeyLoadsWithoutHarm) {
     RegValue other;
     other.type = RegType::Other;
     other.bytes = {0xFF, 0xFE};
-    for (const char* name : {"Top", "Left", "Visible", "ViewMode", "StickerFontSize", "PieLabelFont.FontName"}) {
+    for (const char* name :
+         {"Top", "Left", "Visible", "ViewMode", "StickerFontSize", "PieLabelFont.FontName"}) {
         reg.Put(kKey, name, other);
     }
     for (int i = 0; i < kColumnCount; ++i) reg.Put(kKey, "Column_" + std::to_string(i), Integer(-32768));
@@ -267,19 +269,79 @@ TEST(SaveOptions, WritesEveryValueInTheFixedOrder) {
     MemoryRegistry reg;
     Options o = Load(reg);
     ASSERT_TRUE(SaveOptions(reg, o));
-    const std::vector<std::string> order{
-        "ResQuanity", "SearchForTempFiles", "UpdateInterval", "ShowRemovableDrives", "ShowFixedDrives",
-        "ShowNetworkDrives", "ShowRamdisk", "ShowOccuped", "ShowFree", "ShowLabels", "ShowTotal", "ShowAvail",
-        "ShowPercents", "ShowUsedPercents", "ClickThrough", "DrawArrow", "ShowIn", "UseColors", "CloseVX",
-        "BarTextColor", "BarColor", "BarColor1", "BarColor2", "BarLimit1", "BarLimit2", "BarUnits1", "BarUnits2",
-        "ToolsString", "TempFilesExts", "CurrentLanguage", "DisabledDisks", "EnabledDisks", "TrayDisks", "ViewMode",
-        "StickerColor", "StickerFontColor", "StickerFontSize", "StickerShowCols", "StickerShowPercents", "StayOnTop",
-        "StoreCurrentResult", "Top", "Left", "TipOfDayMode", "TipOfDayDate", "LoadAtStartup", "DoubleSizes",
-        "DoubleTime", "DisplaySplash", "ExcludeSystemFiles", "StayOnTopShortCut", "HideToTrayShortCut",
-        "NtfConditions", "SMTPSrv", "SMTPLogin", "SMTPPassword", "Transparency", "SMTPAuth", "visible",
-        "FoldersList", "PieLabelFont.FontName", "PieLabelFont.Color", "PieLabelFont.CharSet", "PieLabelFont.Size",
-        "PieLabelFont.Style", "Column_0", "Column_1", "Column_2", "Column_3", "Column_4", "Column_5", "Column_6",
-        "Visible"};
+    const std::vector<std::string> order{"ResQuanity",
+                                         "SearchForTempFiles",
+                                         "UpdateInterval",
+                                         "ShowRemovableDrives",
+                                         "ShowFixedDrives",
+                                         "ShowNetworkDrives",
+                                         "ShowRamdisk",
+                                         "ShowOccuped",
+                                         "ShowFree",
+                                         "ShowLabels",
+                                         "ShowTotal",
+                                         "ShowAvail",
+                                         "ShowPercents",
+                                         "ShowUsedPercents",
+                                         "ClickThrough",
+                                         "DrawArrow",
+                                         "ShowIn",
+                                         "UseColors",
+                                         "CloseVX",
+                                         "BarTextColor",
+                                         "BarColor",
+                                         "BarColor1",
+                                         "BarColor2",
+                                         "BarLimit1",
+                                         "BarLimit2",
+                                         "BarUnits1",
+                                         "BarUnits2",
+                                         "ToolsString",
+                                         "TempFilesExts",
+                                         "CurrentLanguage",
+                                         "DisabledDisks",
+                                         "EnabledDisks",
+                                         "TrayDisks",
+                                         "ViewMode",
+                                         "StickerColor",
+                                         "StickerFontColor",
+                                         "StickerFontSize",
+                                         "StickerShowCols",
+                                         "StickerShowPercents",
+                                         "StayOnTop",
+                                         "StoreCurrentResult",
+                                         "Top",
+                                         "Left",
+                                         "TipOfDayMode",
+                                         "TipOfDayDate",
+                                         "LoadAtStartup",
+                                         "DoubleSizes",
+                                         "DoubleTime",
+                                         "DisplaySplash",
+                                         "ExcludeSystemFiles",
+                                         "StayOnTopShortCut",
+                                         "HideToTrayShortCut",
+                                         "NtfConditions",
+                                         "SMTPSrv",
+                                         "SMTPLogin",
+                                         "SMTPPassword",
+                                         "Transparency",
+                                         "SMTPAuth",
+                                         "visible",
+                                         "FoldersList",
+                                         "PieLabelFont.FontName",
+                                         "PieLabelFont.Color",
+                                         "PieLabelFont.CharSet",
+                                         "PieLabelFont.Size",
+                                         "PieLabelFont.Style",
+                                         "Column_0",
+                                         "Column_1",
+                                         "Column_2",
+                                         "Column_3",
+                                         "Column_4",
+                                         "Column_5",
+                                         "Column_6",
+                                         "Visible"};
     EXPECT_EQ(reg.WriteLog(), order);
     // "visible" and "Visible" are one value.
     EXPECT_EQ(reg.ValueNames(kKey).size(), order.size() - 1);

@@ -6,8 +6,9 @@ namespace vx {
 namespace {
 
 TEST(ShortCutText, RoundTripsEveryNamedForm) {
-    const char* texts[] = {"Ctrl+F12", "Ctrl+F11", "Shift+Ctrl+Alt+A", "Alt+Del", "Shift+F1", "Ctrl+0",
-                           "Ctrl+Num 5", "Alt+PgDn", "Ctrl+Space", "F24", "Ctrl+;", "Shift+Alt+Esc"};
+    const char* texts[] = {"Ctrl+F12",   "Ctrl+F11", "Shift+Ctrl+Alt+A", "Alt+Del",
+                           "Shift+F1",   "Ctrl+0",   "Ctrl+Num 5",       "Alt+PgDn",
+                           "Ctrl+Space", "F24",      "Ctrl+;",           "Shift+Alt+Esc"};
     for (const char* text : texts) {
         const ShortCut parsed = TextToShortCut(text);
         EXPECT_NE(parsed, kNoShortCut) << text;

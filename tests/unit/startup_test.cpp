@@ -42,8 +42,8 @@ TEST(Opacity, AlphaIsRoundedPercentOf255) {
         int percent;
         int alpha;
     };
-    for (const Case c : {Case{100, 255}, Case{0, 0}, Case{50, 128}, Case{70, 178}, Case{90, 230}, Case{10, 26},
-                         Case{30, 76}, Case{250, 255}, Case{-5, 0}}) {
+    for (const Case c : {Case{100, 255}, Case{0, 0}, Case{50, 128}, Case{70, 178}, Case{90, 230},
+                         Case{10, 26}, Case{30, 76}, Case{250, 255}, Case{-5, 0}}) {
         EXPECT_EQ(OpacityToAlpha(c.percent), c.alpha) << c.percent;
     }
 }

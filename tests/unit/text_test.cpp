@@ -26,14 +26,10 @@ TEST(CommaText, ParsesCommasBlanksAndQuotes) {
         std::vector<std::string> items;
     };
     const Case cases[] = {
-        {"C:0,D:1", {"C:0", "D:1"}},
-        {"", {}},
-        {"C:0 D:1", {"C:0", "D:1"}},
-        {" C:0 , D:1 ", {"C:0", "D:1"}},
-        {"\"a b\",c", {"a b", "c"}},
-        {"\"say \"\"hi\"\"\"", {"say \"hi\""}},
-        {"a,", {"a", ""}},
-        {"\"unterminated", {"unterminated"}},
+        {"C:0,D:1", {"C:0", "D:1"}}, {"", {}},
+        {"C:0 D:1", {"C:0", "D:1"}}, {" C:0 , D:1 ", {"C:0", "D:1"}},
+        {"\"a b\",c", {"a b", "c"}}, {"\"say \"\"hi\"\"\"", {"say \"hi\""}},
+        {"a,", {"a", ""}},           {"\"unterminated", {"unterminated"}},
     };
     for (const auto& c : cases) EXPECT_EQ(ParseCommaText(c.text), c.items) << c.text;
 }
@@ -51,9 +47,13 @@ TEST(Utf, RoundTripsThroughUtf16) {
 }
 
 TEST(Utf, ReplacesInvalidBytesInsteadOfDroppingThem) {
-    const std::string bad = "a\xFF" "b\xC3";
+    const std::string bad =
+        "a\xFF"
+        "b\xC3";
     EXPECT_FALSE(IsValidUtf8(bad));
-    EXPECT_EQ(Narrow(Widen(bad)), "a\xEF\xBF\xBD" "b\xEF\xBF\xBD");
+    EXPECT_EQ(Narrow(Widen(bad)),
+              "a\xEF\xBF\xBD"
+              "b\xEF\xBF\xBD");
     EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));      // overlong
     EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));  // surrogate
     EXPECT_TRUE(IsValidUtf8("\xEF\xBF\xBD"));   // a real U+FFFD

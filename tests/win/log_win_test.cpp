@@ -17,7 +17,9 @@ std::wstring TempPath(const wchar_t* name) {
     return std::wstring(folder) + name;
 }
 
-std::string ReadAll(const std::wstring& path) { return ReadWholeFile(path).value_or(""); }
+std::string ReadAll(const std::wstring& path) {
+    return ReadWholeFile(path).value_or("");
+}
 
 class FileLogTest : public ::testing::Test {
 protected:

@@ -32,7 +32,9 @@ TEST(Paths, CanCreateFileInTellsWritableFromMissingFolders) {
     if (find != INVALID_HANDLE_VALUE) FindClose(find);
 }
 
-TEST(Paths, DataFolderIsTheWritableProgramFolder) { EXPECT_EQ(DataFolder(), ExeDirectory()); }
+TEST(Paths, DataFolderIsTheWritableProgramFolder) {
+    EXPECT_EQ(DataFolder(), ExeDirectory());
+}
 
 TEST(Paths, CreateFolderPathMakesEveryLevel) {
     wchar_t temp[MAX_PATH];
@@ -75,7 +77,8 @@ TEST(ArchiveCheck, ACopyWithAnAppendedArchiveIsRecognised) {
     GetTempPathW(MAX_PATH, temp);
     const std::wstring copy = std::wstring(temp) + L"vx-setup-test.exe";
     ASSERT_TRUE(CopyFileW((ExeDirectoryWithSlash() + L"VX.exe").c_str(), copy.c_str(), FALSE));
-    HANDLE file = CreateFileW(copy.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE file =
+        CreateFileW(copy.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(file, INVALID_HANDLE_VALUE);
     LARGE_INTEGER size;
     GetFileSizeEx(file, &size);

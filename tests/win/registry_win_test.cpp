@@ -34,13 +34,14 @@ TEST_F(WinRegistryTest, MissingValuesAndOtherTypes) {
     EXPECT_EQ(ReadString(reg, kTestKey, "Nothing"), "");
     EXPECT_FALSE(ValueExists(reg, kTestKey, "Nothing"));
     HKEY key;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"SOFTWARE\\Brelling\\VantorixTests", 0, nullptr, 0, KEY_WRITE,
-                              nullptr, &key, nullptr),
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"SOFTWARE\\Brelling\\VantorixTests", 0, nullptr, 0,
+                              KEY_WRITE, nullptr, &key, nullptr),
               ERROR_SUCCESS);
     const wchar_t expand[] = L"%TEMP%\\x";
     RegSetValueExW(key, L"Expand", 0, REG_EXPAND_SZ, reinterpret_cast<const BYTE*>(expand), sizeof(expand));
     // A string stored without its terminator, as some tools write them.
-    RegSetValueExW(key, L"NoTerminator", 0, REG_SZ, reinterpret_cast<const BYTE*>(L"abc"), 3 * sizeof(wchar_t));
+    RegSetValueExW(key, L"NoTerminator", 0, REG_SZ, reinterpret_cast<const BYTE*>(L"abc"),
+                   3 * sizeof(wchar_t));
     const unsigned long long big = 5;
     RegSetValueExW(key, L"Qword", 0, REG_QWORD, reinterpret_cast<const BYTE*>(&big), sizeof(big));
     RegCloseKey(key);

@@ -24,7 +24,9 @@ std::optional<RegValue> MemoryRegistry::Read(std::string_view key, std::string_v
     return v->second.second;
 }
 
-bool MemoryRegistry::KeyExists(std::string_view key) { return keys_.count(FoldPath(key)) != 0; }
+bool MemoryRegistry::KeyExists(std::string_view key) {
+    return keys_.count(FoldPath(key)) != 0;
+}
 
 void MemoryRegistry::Put(std::string_view key, std::string_view name, RegValue value) {
     // Parent keys exist implicitly, as in the real registry.
@@ -64,7 +66,8 @@ bool MemoryRegistry::WriteInteger(std::string_view key, std::string_view name, i
     return Write(key, name, std::move(v));
 }
 
-bool MemoryRegistry::WriteBinary(std::string_view key, std::string_view name, const std::vector<uint8_t>& value) {
+bool MemoryRegistry::WriteBinary(std::string_view key, std::string_view name,
+                                 const std::vector<uint8_t>& value) {
     RegValue v;
     v.type = RegType::Binary;
     v.bytes = value;
@@ -98,7 +101,8 @@ std::vector<std::string> MemoryRegistry::SubKeyNames(std::string_view key) {
     std::vector<std::string> names;
     const std::string prefix = FoldPath(key) + "\\";
     for (const auto& [path, unused] : keys_) {
-        if (path.compare(0, prefix.size(), prefix) == 0 && path.find('\\', prefix.size()) == std::string::npos) {
+        if (path.compare(0, prefix.size(), prefix) == 0 &&
+            path.find('\\', prefix.size()) == std::string::npos) {
             names.push_back(path.substr(prefix.size()));
         }
     }

@@ -29,7 +29,9 @@ std::wstring ExeDirectory() {
     return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
 }
 
-std::wstring ExeDirectoryWithSlash() { return ExeDirectory() + L"\\"; }
+std::wstring ExeDirectoryWithSlash() {
+    return ExeDirectory() + L"\\";
+}
 
 bool CanCreateFileIn(const std::wstring& folder) {
     if (folder.empty()) return false;

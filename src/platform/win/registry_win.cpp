@@ -7,7 +7,9 @@ namespace vx {
 
 namespace {
 
-HKEY RootOf(Hive hive) { return hive == Hive::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER; }
+HKEY RootOf(Hive hive) {
+    return hive == Hive::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
+}
 
 UniqueHKey OpenKey(Hive hive, std::string_view key, REGSAM access) {
     UniqueHKey handle;
@@ -24,7 +26,8 @@ bool DeleteSubKeys(HKEY parent) {
         wchar_t name[256];
         DWORD length = 256;
         // Always take index 0: each pass removes the subkey found.
-        if (RegEnumKeyExW(parent, 0, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+        if (RegEnumKeyExW(parent, 0, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+            break;
         UniqueHKey child;
         if (RegOpenKeyExW(parent, name, 0, KEY_READ | KEY_WRITE, child.put()) == ERROR_SUCCESS) {
             ok = DeleteSubKeys(child.get()) && ok;
@@ -94,13 +97,15 @@ std::optional<RegValue> WinRegistry::Read(std::string_view key, std::string_view
     return value;
 }
 
-bool WinRegistry::KeyExists(std::string_view key) { return static_cast<bool>(OpenKey(hive_, key, KEY_READ)); }
+bool WinRegistry::KeyExists(std::string_view key) {
+    return static_cast<bool>(OpenKey(hive_, key, KEY_READ));
+}
 
 bool WinRegistry::WriteRaw(std::string_view key, std::string_view name, unsigned long type, const void* data,
                            unsigned long size) {
     UniqueHKey handle;
-    if (RegCreateKeyExW(RootOf(hive_), Widen(key).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr,
-                        handle.put(), nullptr) != ERROR_SUCCESS) {
+    if (RegCreateKeyExW(RootOf(hive_), Widen(key).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE,
+                        nullptr, handle.put(), nullptr) != ERROR_SUCCESS) {
         return false;
     }
     return RegSetValueExW(handle.get(), Widen(name).c_str(), 0, type, static_cast<const BYTE*>(data), size) ==
@@ -117,7 +122,8 @@ bool WinRegistry::WriteInteger(std::string_view key, std::string_view name, int3
     return WriteRaw(key, name, REG_DWORD, &data, sizeof(data));
 }
 
-bool WinRegistry::WriteBinary(std::string_view key, std::string_view name, const std::vector<uint8_t>& value) {
+bool WinRegistry::WriteBinary(std::string_view key, std::string_view name,
+                              const std::vector<uint8_t>& value) {
     return WriteRaw(key, name, REG_BINARY, value.data(), static_cast<DWORD>(value.size()));
 }
 
@@ -137,7 +143,8 @@ std::vector<std::string> WinRegistry::ValueNames(std::string_view key) {
     for (DWORD index = 0;; ++index) {
         wchar_t name[16384];
         DWORD length = 16384;
-        if (RegEnumValueW(handle.get(), index, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) {
+        if (RegEnumValueW(handle.get(), index, name, &length, nullptr, nullptr, nullptr, nullptr) !=
+            ERROR_SUCCESS) {
             break;
         }
         names.push_back(Narrow(std::wstring_view(name, length)));
@@ -152,7 +159,8 @@ std::vector<std::string> WinRegistry::SubKeyNames(std::string_view key) {
     for (DWORD index = 0;; ++index) {
         wchar_t name[256];
         DWORD length = 256;
-        if (RegEnumKeyExW(handle.get(), index, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) {
+        if (RegEnumKeyExW(handle.get(), index, name, &length, nullptr, nullptr, nullptr, nullptr) !=
+            ERROR_SUCCESS) {
             break;
         }
         names.push_back(Narrow(std::wstring_view(name, length)));

@@ -10,9 +10,9 @@ WindowsVersion RealWindowsVersion() {
     OSVERSIONINFOW info{};
     info.dwOSVersionInfoSize = sizeof(info);
     const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
-    const auto rtlGetVersion =
-        ntdll ? reinterpret_cast<RtlGetVersionFn>(reinterpret_cast<void*>(GetProcAddress(ntdll, "RtlGetVersion")))
-              : nullptr;
+    const auto rtlGetVersion = ntdll ? reinterpret_cast<RtlGetVersionFn>(
+                                           reinterpret_cast<void*>(GetProcAddress(ntdll, "RtlGetVersion")))
+                                     : nullptr;
     if (rtlGetVersion && rtlGetVersion(&info) == 0) {
         version.major = info.dwMajorVersion;
         version.minor = info.dwMinorVersion;
