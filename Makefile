@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 BUILD := build
 CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=Release
 
-.PHONY: all deps build native win64 win32 test run clean
+.PHONY: all deps build native win64 win32 test run fuzz clean
 
 all: build
 
@@ -30,6 +30,9 @@ test: build
 
 run: deps win64
 	@scripts/run.sh
+
+fuzz: deps
+	@scripts/fuzz.sh $${VX_FUZZ_SECONDS:-120}
 
 clean:
 	rm -rf $(BUILD)

@@ -13,6 +13,9 @@ mkdir -p "$results" "$screenshots"
 echo "== native unit tests"
 (cd build/native && ctest --output-on-failure --output-junit "$results/ctest-native.xml")
 
+echo "== fuzzing (a short run; make fuzz runs longer)"
+VX_FUZZ_RESULTS="$results/fuzz.xml" scripts/fuzz.sh "${VX_FUZZ_SECONDS:-10}"
+
 cleanup() {
     "$WINESERVER" -k 2>/dev/null || true
     [ -n "${VX_XVFB_PID:-}" ] && kill "$VX_XVFB_PID" 2>/dev/null
@@ -40,4 +43,4 @@ done
 
 python=/usr/bin/python3
 [ -x "$python" ] || python=python3
-"$python" scripts/summarize_tests.py "$results" unit win e2e
+"$python" scripts/summarize_tests.py "$results" unit fuzz win e2e
