@@ -69,30 +69,29 @@ std::vector<HWND> MonitorWindows() {
     return windows;
 }
 
-HWND WaitForMonitorWindow(DWORD processId, DWORD milliseconds) {
+namespace {
+HWND WaitForWindowOf(DWORD processId, DWORD milliseconds, bool mustBeVisible) {
     HWND found = nullptr;
     WaitUntil(
         [&] {
             for (HWND window : MonitorWindows()) {
-                if (WindowProcessId(window) == processId) found = window;
+                if (WindowProcessId(window) == processId && (!mustBeVisible || IsWindowVisible(window))) {
+                    found = window;
+                }
             }
             return found != nullptr;
         },
         milliseconds);
     return found;
 }
+}  // namespace
+
+HWND WaitForMonitorWindow(DWORD processId, DWORD milliseconds) {
+    return WaitForWindowOf(processId, milliseconds, false);
+}
 
 HWND WaitForVisibleMonitorWindow(DWORD processId, DWORD milliseconds) {
-    HWND found = nullptr;
-    WaitUntil(
-        [&] {
-            for (HWND window : MonitorWindows()) {
-                if (WindowProcessId(window) == processId && IsWindowVisible(window)) found = window;
-            }
-            return found != nullptr;
-        },
-        milliseconds);
-    return found;
+    return WaitForWindowOf(processId, milliseconds, true);
 }
 
 namespace {
