@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <memory>
+#include <mutex>
+
 #include "app/log.h"
 #include "core/utf.h"
 #include "platform/win/handles_win.h"
@@ -49,7 +52,11 @@ void InstallFileLog(const std::wstring& primary, const std::wstring& fallback) {
         GetLocalTime(&local);
         return ClockTime{local.wHour, local.wMinute, local.wSecond};
     };
-    sink.append = [primary, fallback](std::string_view line) {
+    // Appending is atomic on Windows, not under every emulation of it; the process's own threads
+    // also take turns, so that none of their lines can be lost to another's.
+    auto turn = std::make_shared<std::mutex>();
+    sink.append = [primary, fallback, turn](std::string_view line) {
+        std::lock_guard lock(*turn);
         UniqueFile file = OpenForAppend(primary);
         if (!file) file = OpenForAppend(fallback);
         if (!file) return;

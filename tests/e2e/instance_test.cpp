@@ -21,8 +21,21 @@ TEST_F(InstanceTest, FirstStartShowsTheWindowAtTheDefaultPlace) {
     SaveScreenshot(L"main-window");
     // The first start is remembered at once, before any close.
     EXPECT_EQ(ReadInteger(settings, kSettingsKey, "OnceStarted"), 1);
+    // The instance mutex is held for the whole run.
+    HANDLE mutex = OpenMutexW(SYNCHRONIZE, FALSE, L"Global\\BC7BBDBB-ECE3-4B7D-960E-7F119CF34A84-VX");
+    EXPECT_NE(mutex, nullptr);
+    if (mutex) CloseHandle(mutex);
+    // "VX.exe" can be started by name.
+    WinRegistry machine(Hive::LocalMachine);
+    const std::string appPaths = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\VX.exe";
+    const std::string program = ReadString(machine, appPaths, "");
+    EXPECT_EQ(program.substr(program.size() - 7), "\\VX.exe");
+    EXPECT_EQ(ReadString(machine, appPaths, "Path"), program.substr(0, program.size() - 6));
     EXPECT_TRUE(Close(window, monitor));
     EXPECT_EQ(monitor.ExitCode(), 0u);
+    mutex = OpenMutexW(SYNCHRONIZE, FALSE, L"Global\\BC7BBDBB-ECE3-4B7D-960E-7F119CF34A84-VX");
+    EXPECT_EQ(mutex, nullptr) << "the mutex ends with the process";
+    if (mutex) CloseHandle(mutex);
 }
 
 TEST_F(InstanceTest, SecondStartShowsTheRunningMonitorAndEnds) {
