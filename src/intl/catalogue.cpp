@@ -31,6 +31,13 @@ void PublishCatalogue(CatalogueEntries entries) {
     state.entries = std::move(published);
 }
 
+void FillDefaultCatalogueIfEmpty() {
+    if (!CurrentCatalogue()->empty()) return;
+    CatalogueEntries entries;
+    for (int i = 0; i < kCatalogueSize; ++i) entries.emplace_back(DefaultCatalogueEntry(i));
+    PublishCatalogue(std::move(entries));
+}
+
 std::string CatalogueText(int index) {
     if (index < 0 || index >= kCatalogueSize) return {};
     const auto entries = CurrentCatalogue();

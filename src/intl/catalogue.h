@@ -19,5 +19,7 @@ std::string CatalogueText(int index);
 std::shared_ptr<const CatalogueEntries> CurrentCatalogue();
 // Replaces the catalogue as a whole; readers that took the previous one keep it intact.
 void PublishCatalogue(CatalogueEntries entries);
+// The built-in English entries, when no language file supplied any.
+void FillDefaultCatalogueIfEmpty();
 
 }  // namespace vx
