@@ -9,6 +9,7 @@
 #include "core/utf.h"
 #include "install/archive_locator.h"
 #include "intl/catalogue.h"
+#include "intl/language_win.h"
 #include "mainwindow/main_form_win.h"
 #include "mainwindow/main_messages.h"
 #include "platform/win/handles_win.h"
@@ -51,12 +52,12 @@ int ShowRoleUnavailable(const wchar_t* text) {
     return 2;
 }
 
-int RunMonitor() {
+int RunMonitor(bool writeLanguageFile) {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
 
     WinRegistry settings(Hive::CurrentUser);
-    TMainForm form(settings);
+    TMainForm form(settings, writeLanguageFile);
     if (!form.FormCreate()) {
         MessageBoxW(nullptr, L"The main window could not be created.", L"Vantorix", MB_ICONERROR | MB_OK);
         return 1;
@@ -116,6 +117,7 @@ int RunProgram() {
     if (IsLogSwitch(first)) InstallFileLog(kLogPath, FallbackLogPath());
 
     const UniqueHandle instanceMutex = CreateInstanceMutex();
+    InitLanguageFonts();
     const bool archiveAppended = ProgramCarriesArchive(ExePath());
     const bool reset = IsResetSwitch(first);
 
@@ -142,9 +144,7 @@ int RunProgram() {
     SetCurrentDirectoryW(ExeDirectory().c_str());
 
     WinRegistry user(Hive::CurrentUser);
-    // Loading the language file of this name comes with the language files.
-    [[maybe_unused]] const std::string languageFile =
-        LanguageFileFor(ReadString(user, kSettingsKey, "CurrentLanguage"));
+    LoadLanguageFile(Widen(LanguageFileFor(ReadString(user, kSettingsKey, "CurrentLanguage"))));
 
     switch (ChooseRole(archiveAppended, arguments)) {
         case Role::Installer:
@@ -156,7 +156,7 @@ int RunProgram() {
         case Role::Monitor:
             break;
     }
-    return RunMonitor();
+    return RunMonitor(IsIntlSwitch(first));
 }
 
 }  // namespace vx

@@ -2,9 +2,14 @@
 
 #include "app/log.h"
 #include "core/utf.h"
+#include "intl/application_components.h"
+#include "intl/catalogue.h"
+#include "intl/language_win.h"
+#include "intl/language_writer.h"
 #include "mainwindow/main_messages.h"
 #include "mainwindow/opacity.h"
 #include "app/startup_shortcut_win.h"
+#include "platform/win/files_win.h"
 #include "platform/win/paths_win.h"
 #include "platform/win/registry_win.h"
 
@@ -13,7 +18,6 @@ namespace vx {
 namespace {
 
 constexpr wchar_t kClassName[] = L"TMainForm";
-constexpr wchar_t kCaption[] = L"Vantorix";
 constexpr int kInitialWidth = 360;  // at 96 DPI; the drive list sizes the window once it exists
 constexpr int kInitialHeight = 160;
 constexpr char kAppPathsKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\VX.exe";
@@ -40,9 +44,11 @@ int Scale(int pixels96, UINT dpi) {
 
 }  // namespace
 
-TMainForm::TMainForm(Registry& settings) : settings_(settings) {}
+TMainForm::TMainForm(Registry& settings, bool writeLanguageFile)
+    : settings_(settings), writeLanguageFile_(writeLanguageFile), component_([this] { return hwnd_; }) {}
 
 TMainForm::~TMainForm() {
+    UnregisterApplicationComponent(&component_);
     if (hwnd_) {
         SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
         DestroyWindow(hwnd_);
@@ -56,7 +62,7 @@ HWND TMainForm::CreateHandle() {
     // The topmost style comes straight from the stored value, before the settings are applied.
     if (ReadInteger(settings_, kSettingsKey, "StayOnTop") == 1) exStyle |= WS_EX_TOPMOST;
     const UINT dpi = GetDpiForSystem();
-    HWND hwnd = CreateWindowExW(exStyle, kClassName, kCaption,
+    HWND hwnd = CreateWindowExW(exStyle, kClassName, component_.Caption().c_str(),
                                 WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME,
                                 options_.Left, options_.Top, Scale(kInitialWidth, dpi),
                                 Scale(kInitialHeight, dpi), nullptr, nullptr, instance, nullptr);
@@ -77,6 +83,9 @@ bool TMainForm::FormCreate() {
     machine.WriteString(kAppPathsKey, "Path", Narrow(ExeDirectoryWithSlash()));
 
     SetErrorMode(GetErrorMode() | SEM_NOOPENFILEERRORBOX | SEM_FAILCRITICALERRORS);
+
+    RegisterApplicationComponent(&component_);
+    FillDefaultCatalogueIfEmpty();
 
     try {
         LoadContext context;
@@ -106,6 +115,7 @@ bool TMainForm::FormCreate() {
     ApplyOpacity(opacity_);
     noSaveOnClose_ = false;
     LogLine("/FormCreate");
+    TranslateWindow(component_);
     return true;
 }
 
@@ -137,8 +147,26 @@ void TMainForm::FormShow() {
         PostMessageW(hwnd_, UM_SHOW_TIP, 0, 0);
     }
     PostMessageW(hwnd_, UM_INVALIDATE, 0, 0);
+    if (writeLanguageFile_) {
+        writeLanguageFile_ = false;
+        WriteReferenceLanguageFile();
+    }
     PostMessageW(hwnd_, UM_APPLY_TOPMOST, 0, 0);
     LogLine("/FormShow");
+}
+
+// The translator's aid: the texts of every window as the reference language file.
+void TMainForm::WriteReferenceLanguageFile() {
+    const std::wstring path = DataFolder() + L"\\vx_en.int";
+    const std::string text =
+        WriteLanguageFile(AllApplicationComponents(), MainWindowExclusions(), *CurrentCatalogue());
+    if (!WriteWholeFile(path, text)) {
+        const std::wstring message = L"Cannot write " + path;
+        MessageBoxW(hwnd_, message.c_str(), L"Vantorix", MB_ICONERROR | MB_OK);
+        return;
+    }
+    MessageBoxW(hwnd_, L"Don't forget to add Tutorial.txt to vx_en.int file", L"Vantorix",
+                MB_ICONINFORMATION | MB_OK);
 }
 
 void TMainForm::RememberPosition() {

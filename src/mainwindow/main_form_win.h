@@ -4,13 +4,15 @@
 #include <windows.h>
 
 #include "app/options.h"
+#include "mainwindow/main_form_component_win.h"
 #include "platform/registry.h"
 
 namespace vx {
 
 class TMainForm {
 public:
-    explicit TMainForm(Registry& settings);
+    // `writeLanguageFile`: "/INTL" was given, the reference language file is written at the first show.
+    TMainForm(Registry& settings, bool writeLanguageFile);
     ~TMainForm();
     TMainForm(const TMainForm&) = delete;
     TMainForm& operator=(const TMainForm&) = delete;
@@ -39,9 +41,12 @@ private:
     void ActivateInstance();
     void RecreateHandle();
     void ApplyTopmost();
+    void WriteReferenceLanguageFile();
 
     Registry& settings_;
+    bool writeLanguageFile_;
     Options options_;
+    MainFormComponent component_;
     HWND hwnd_ = nullptr;
     bool noSaveOnClose_ = false;
     bool restartRequested_ = false;

@@ -86,6 +86,26 @@ HWND WaitForWindowOf(DWORD processId, DWORD milliseconds, bool mustBeVisible) {
 }
 }  // namespace
 
+HWND WaitForMainWindowOfClass(DWORD processId, DWORD milliseconds) {
+    HWND found = nullptr;
+    WaitUntil(
+        [&] {
+            HWND window = nullptr;
+            while ((window = FindWindowExW(nullptr, window, L"TMainForm", nullptr)) != nullptr) {
+                if (WindowProcessId(window) == processId && IsWindowVisible(window)) found = window;
+            }
+            return found != nullptr;
+        },
+        milliseconds);
+    return found;
+}
+
+std::wstring WindowText(HWND window) {
+    wchar_t buffer[1024] = {};
+    GetWindowTextW(window, buffer, 1024);
+    return buffer;
+}
+
 HWND WaitForMonitorWindow(DWORD processId, DWORD milliseconds) {
     return WaitForWindowOf(processId, milliseconds, false);
 }

@@ -40,6 +40,9 @@ std::vector<HWND> MonitorWindows();
 HWND WaitForMonitorWindow(DWORD processId, DWORD milliseconds = 15000);
 HWND WaitForVisibleMonitorWindow(DWORD processId, DWORD milliseconds = 15000);
 DWORD WindowProcessId(HWND window);
+// The main window of a process whatever its caption (a language file may have changed it).
+HWND WaitForMainWindowOfClass(DWORD processId, DWORD milliseconds = 15000);
+std::wstring WindowText(HWND window);
 
 // A message box of the process, once it shows; null after the time.
 HWND WaitForMessageBox(DWORD processId, DWORD milliseconds = 15000);

@@ -13,12 +13,38 @@
 
 namespace {
 
-const char* const kNames[] = {
-    "CloseVX", "ShowIn", "UpdateInterval", "TempFilesExts", "CurrentLanguage", "DisabledDisks", "EnabledDisks",
-    "TrayDisks", "ViewMode", "StickerView", "StickerFontSize", "Top", "Left", "TipOfDayDate", "StayOnTopShortCut",
-    "HideToTrayShortCut", "Visible", "visible", "PieLabelFont.FontName", "PieLabelFont.Color",
-    "PieLabelFont.CharSet", "PieLabelFont.Size", "PieLabelFont.Style", "NtfConditions", "Column_0", "Column_6",
-    "Transparency", "FoldersList", "BarUnits1", "UpArrowColor", "ToolsString", "SMTPPassword"};
+const char* const kNames[] = {"CloseVX",
+                              "ShowIn",
+                              "UpdateInterval",
+                              "TempFilesExts",
+                              "CurrentLanguage",
+                              "DisabledDisks",
+                              "EnabledDisks",
+                              "TrayDisks",
+                              "ViewMode",
+                              "StickerView",
+                              "StickerFontSize",
+                              "Top",
+                              "Left",
+                              "TipOfDayDate",
+                              "StayOnTopShortCut",
+                              "HideToTrayShortCut",
+                              "Visible",
+                              "visible",
+                              "PieLabelFont.FontName",
+                              "PieLabelFont.Color",
+                              "PieLabelFont.CharSet",
+                              "PieLabelFont.Size",
+                              "PieLabelFont.Style",
+                              "NtfConditions",
+                              "Column_0",
+                              "Column_6",
+                              "Transparency",
+                              "FoldersList",
+                              "BarUnits1",
+                              "UpArrowColor",
+                              "ToolsString",
+                              "SMTPPassword"};
 constexpr size_t kNameCount = sizeof(kNames) / sizeof(kNames[0]);
 
 }  // namespace
@@ -43,8 +69,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             case 1:
                 value.type = vx::RegType::Integer;
                 for (size_t i = 0; i < bytes.size() && i < 4; ++i) {
-                    value.integer |= static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint8_t>(bytes[i]))
-                                                          << (8 * i));
+                    value.integer |= static_cast<int32_t>(
+                        static_cast<uint32_t>(static_cast<uint8_t>(bytes[i])) << (8 * i));
                 }
                 break;
             case 2:

@@ -38,7 +38,8 @@ std::string TestDecode(std::string_view bytes, int codePage) {
 constexpr int kAnsi = 1252;
 
 TEST(DecodeLanguageFile, UsesTheFilesOwnCharset) {
-    const std::string file = "[Intl File 4.0]\r\nLanguage=Russian\r\nCharset=204\r\n[Strings]\r\n\xC0\xC1\xC2\r\n";
+    const std::string file =
+        "[Intl File 4.0]\r\nLanguage=Russian\r\nCharset=204\r\n[Strings]\r\n\xC0\xC1\xC2\r\n";
     const auto lines = DecodeLanguageFile(file, 1, kAnsi, TestDecode);
     ASSERT_EQ(lines.size(), 5u);
     EXPECT_EQ(lines[4], "\xD0\x90\xD0\x91\xD0\x92");  // АБВ
@@ -57,7 +58,8 @@ TEST(DecodeLanguageFile, TheLineAfterTheHeaderNeverSetsTheCharset) {
 }
 
 TEST(DecodeLanguageFile, AByteOrderMarkMeansUtf8WhateverTheCharset) {
-    const std::string file = "\xEF\xBB\xBF[Intl File 4.0]\nLanguage=x\nCharset=204\n[Strings]\n\xD0\x90\n\xFF\n";
+    const std::string file =
+        "\xEF\xBB\xBF[Intl File 4.0]\nLanguage=x\nCharset=204\n[Strings]\n\xD0\x90\n\xFF\n";
     const auto lines = DecodeLanguageFile(file, 1, kAnsi, TestDecode);
     ASSERT_EQ(lines.size(), 6u);
     EXPECT_EQ(lines[0], "[Intl File 4.0]");
@@ -75,7 +77,8 @@ TEST(CodePageForCharset, TheKnownSetsAndTheAnsiFallback) {
 
 TEST(LookupLanguageText, IniRulesAndUtf8Format) {
     const std::string file =
-        "[Intl File 4.0]\r\nLanguage=Deutsch\r\nformat = utf8\r\n[Uninstall]\r\n  Question =  L\xC3\xB6schen?  \r\n";
+        "[Intl File 4.0]\r\nLanguage=Deutsch\r\nformat = utf8\r\n[Uninstall]\r\n  Question =  "
+        "L\xC3\xB6schen?  \r\n";
     EXPECT_EQ(LookupLanguageText(file, "uninstall", "QUESTION", kAnsi, TestDecode), "L\xC3\xB6schen?");
     EXPECT_EQ(LookupLanguageText(file, "INTL FILE 4.0", "language", kAnsi, TestDecode), "Deutsch");
     EXPECT_FALSE(LookupLanguageText(file, "Uninstall", "Missing", kAnsi, TestDecode));
@@ -97,7 +100,8 @@ TEST(LanguageLists, InstallWizardList) {
                                          {"VX_yy.int", ""},
                                          {"vx_EN.int", "English"},
                                          {"VX_de.int", "deutsch"}});
-    EXPECT_EQ(list, (std::vector<std::string>{"deutsch=VX_de.int", "English=VX_en.int", "Russian=VX_ru.int"}));
+    EXPECT_EQ(list,
+              (std::vector<std::string>{"deutsch=VX_de.int", "English=VX_en.int", "Russian=VX_ru.int"}));
     EXPECT_EQ(BuildLanguageList({}), std::vector<std::string>{"English=VX_en.int"});
 }
 
@@ -106,7 +110,8 @@ TEST(LanguageLists, LanguageForLocale) {
                                         "Srpski=VX_src.int"};
     EXPECT_EQ(LanguageForLocale("VX_RU.int", true, "en", false, list), "vx_ru.int");
     EXPECT_EQ(LanguageForLocale("vx_ru.int", false, "RU", false, list), "vx_ru.int");
-    EXPECT_EQ(LanguageForLocale("", false, "uk", false, list), "vx_en.int");  // Ukrainian is "uk", the file "ua"
+    EXPECT_EQ(LanguageForLocale("", false, "uk", false, list),
+              "vx_en.int");  // Ukrainian is "uk", the file "ua"
     EXPECT_EQ(LanguageForLocale("", false, "sr", true, list), "vx_src.int");
     EXPECT_EQ(LanguageForLocale("", false, "sr", false, list), "vx_en.int");
     EXPECT_EQ(LanguageForLocale("", false, std::nullopt, false, list), "vx_en.int");
@@ -120,7 +125,8 @@ TEST(TutorialTemplate, PlaceholdersOfOneToThreeDigits) {
         return std::nullopt;
     };
     EXPECT_EQ(ExpandTutorialTemplate("%s1%s22%S333%s4444", values), "onetwothree%s4444");
-    EXPECT_EQ(ExpandTutorialTemplate("<p>%s7</p>", values), "<p>No string. Please check localization file</p>");
+    EXPECT_EQ(ExpandTutorialTemplate("<p>%s7</p>", values),
+              "<p>No string. Please check localization file</p>");
     EXPECT_EQ(ExpandTutorialTemplate("100%s, %s and %", values), "100%s, %s and %");
     EXPECT_EQ(ExpandTutorialTemplate("", values), "");
 }

@@ -62,11 +62,12 @@ protected:
 };
 
 TEST_F(TranslatorTest, TranslationLinesByRule) {
-    Load({"[dlgOptions]", "Caption=Optionen", "lvDrives.1=Tray icon", "lvDrives.5=nothing", "lvDrives.Hint=Laufwerke",
-          "cbShowIn.1=Kilooctets", "cbShowIn.7=out of range", "cbShowIn.Caption=Gigaoctets", "edtName.Caption=Nom",
-          "tvTree.2=Enkel", "dlgOpen.Caption=Please select a sound file", "dlgOpen.Filter=Sounds|*.wav",
-          "pcPages.1=Laufwerke", "dxBarManager.0=Toolbar", "dxBarManager.0.Hint=Open file",
-          "dxBarManager.1.Hint=no buttons", "lblFixed.Caption=Changed", "LVDRIVES.0=Disque"});
+    Load({"[dlgOptions]", "Caption=Optionen", "lvDrives.1=Tray icon", "lvDrives.5=nothing",
+          "lvDrives.Hint=Laufwerke", "cbShowIn.1=Kilooctets", "cbShowIn.7=out of range",
+          "cbShowIn.Caption=Gigaoctets", "edtName.Caption=Nom", "tvTree.2=Enkel",
+          "dlgOpen.Caption=Please select a sound file", "dlgOpen.Filter=Sounds|*.wav", "pcPages.1=Laufwerke",
+          "dxBarManager.0=Toolbar", "dxBarManager.0.Hint=Open file", "dxBarManager.1.Hint=no buttons",
+          "lblFixed.Caption=Changed", "LVDRIVES.0=Disque"});
     EXPECT_EQ(form->GetText(T::Caption), "Optionen");
     EXPECT_EQ(C("lvDrives").GetItem(L::Columns, 0), "Disque");  // names compare without case
     EXPECT_EQ(C("lvDrives").GetItem(L::Columns, 1), "Tray icon");
@@ -166,8 +167,8 @@ TEST_F(TranslatorTest, StringsSectionFillsTheCatalogueByPosition) {
     EXPECT_EQ(CatalogueText(150), "-");
     EXPECT_EQ(CatalogueText(181), "Vantorix is running in the system tray.");
 
-    Load({"[Strings]", "---", "---;semicolon", "  blanks kept  ", "   ; not a comment", "; a comment", "#also",
-          "", "---[bracket"});
+    Load({"[Strings]", "---", "---;semicolon", "  blanks kept  ", "   ; not a comment", "; a comment",
+          "#also", "", "---[bracket"});
     EXPECT_EQ(CatalogueText(0), "");
     EXPECT_EQ(CatalogueText(1), ";semicolon");
     EXPECT_EQ(CatalogueText(2), "  blanks kept  ");
@@ -213,12 +214,13 @@ TEST(IsTranslatable, NeedsALetterAndIsNotABareScheme) {
 
 TEST_F(TranslatorTest, WrittenFileLeavesOutNoTranslateAndExclusionsAndReadsBack) {
     const CatalogueEntries catalogue{"Bytes", "", " ", "[x", "#y", ";z", "---w", "plain"};
-    const std::string text = WriteLanguageFile(app, {"dlgOptions.cbShowIn", "dlgOptions.edtName.Hint"}, catalogue);
+    const std::string text =
+        WriteLanguageFile(app, {"dlgOptions.cbShowIn", "dlgOptions.edtName.Hint"}, catalogue);
     const auto lines = SplitLines(text);
     ASSERT_GE(lines.size(), 6u);
     EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 6),
-              (std::vector<std::string>{"[Intl File 4.0]", "Language=English", "Charset=1", "Font=Tahoma", ";comment",
-                                        ""}));
+              (std::vector<std::string>{"[Intl File 4.0]", "Language=English", "Charset=1", "Font=Tahoma",
+                                        ";comment", ""}));
     EXPECT_NE(text.find("[dlgOptions]\r\nCaption=Options\r\n\r\n"), std::string::npos);
     EXPECT_NE(text.find("lvDrives.Hint=Disks\r\nlvDrives.0=Disk\r\nlvDrives.1=Tray\r\n"), std::string::npos);
     EXPECT_NE(text.find("cbShowIn.Hint=Unit\r\n"), std::string::npos);  // the hint is not excluded
@@ -231,8 +233,9 @@ TEST_F(TranslatorTest, WrittenFileLeavesOutNoTranslateAndExclusionsAndReadsBack)
               std::string::npos);
     EXPECT_NE(text.find("dlgOpen.Caption=Open\r\ndlgOpen.Filter=*.wav"), std::string::npos);
     EXPECT_NE(text.find("pcPages.0=General"), std::string::npos);
-    EXPECT_NE(text.find("[Strings]\r\nBytes\r\n---\r\n--- \r\n---[x\r\n---#y\r\n---;z\r\n------w\r\nplain\r\n"),
-              std::string::npos);
+    EXPECT_NE(
+        text.find("[Strings]\r\nBytes\r\n---\r\n--- \r\n---[x\r\n---#y\r\n---;z\r\n------w\r\nplain\r\n"),
+        std::string::npos);
 
     // Loaded into fresh windows whose texts differ, the file gives the written texts back.
     auto fresh = OptionsWindow();
