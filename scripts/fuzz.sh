@@ -8,11 +8,11 @@ cmake --build build/fuzz -j "$(nproc)" >/dev/null
 results="${VX_FUZZ_RESULTS:-}"
 cases=""
 status=0
-for target in settings archive; do
+for target in settings archive language; do
     corpus="build/fuzz/corpus-$target"
     mkdir -p "$corpus"
     cp -n tests/fuzz/corpus/$target/* "$corpus"/ 2>/dev/null || true
-    if build/fuzz/${target}_fuzz -max_total_time="$seconds" -max_len=4096 -print_final_stats=0 "$corpus" \
+    if build/fuzz/${target}_fuzz -max_total_time="$seconds" -max_len=4096 -print_final_stats=0 -artifact_prefix=build/fuzz/ "$corpus" \
         >"build/fuzz/$target.log" 2>&1; then
         echo "fuzz $target: $(ls "$corpus" | wc -l) inputs in the corpus, no fault in ${seconds}s"
         cases+="<testcase classname=\"Fuzz\" name=\"$target\" status=\"run\"/>"
