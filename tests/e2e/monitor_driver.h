@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "screenshot_win.h"
+
 namespace vx::e2e {
 
 class Process {
@@ -62,8 +64,5 @@ bool WaitUntil(Condition condition, DWORD milliseconds = 15000) {
         Sleep(50);
     }
 }
-
-// Saves the screen as <name>.bmp in the folder of VX_SCREENSHOT_DIR, when that is set.
-void SaveScreenshot(const std::wstring& name);
 
 }  // namespace vx::e2e

@@ -1,0 +1,422 @@
+#include "ui/form_win.h"
+
+#include <commctrl.h>
+
+#include "core/utf.h"
+#include "intl/application_components.h"
+#include "intl/language_win.h"
+
+namespace vx {
+
+namespace {
+
+constexpr UINT kFirstMenuId = 40000;
+
+// Containers pass their children's notifications on to the form, as dialog controls expect.
+LRESULT CALLBACK PanelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND:
+        case WM_NOTIFY:
+        case WM_HSCROLL:
+        case WM_VSCROLL:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+        case WM_DRAWITEM:
+        case WM_MEASUREITEM:
+            return SendMessageW(GetAncestor(hwnd, GA_ROOT), message, wParam, lParam);
+        case WM_ERASEBKGND: {
+            RECT rect;
+            GetClientRect(hwnd, &rect);
+            FillRect(reinterpret_cast<HDC>(wParam), &rect, GetSysColorBrush(COLOR_BTNFACE));
+            return 1;
+        }
+        default:
+            return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+}
+
+}  // namespace
+
+void RegisterToolkitClasses() {
+    static bool registered = false;
+    if (registered) return;
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES |
+                                                        ICC_LINK_CLASS | ICC_TAB_CLASSES | ICC_HOTKEY_CLASS |
+                                                        ICC_UPDOWN_CLASS | ICC_PROGRESS_CLASS |
+                                                        ICC_BAR_CLASSES | ICC_TREEVIEW_CLASSES};
+    InitCommonControlsEx(&controls);
+    WNDCLASSEXW panel{};
+    panel.cbSize = sizeof(panel);
+    panel.lpfnWndProc = PanelProc;
+    panel.hInstance = GetModuleHandleW(nullptr);
+    panel.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
+    panel.lpszClassName = L"VxPanel";
+    RegisterClassExW(&panel);
+    registered = true;
+}
+
+Form::Form(const FormSpec& spec, UINT dpi) : spec_(spec), dpi_(dpi) {}
+
+std::unique_ptr<Form> Form::Create(const FormSpec& spec, HWND owner, UINT dpi) {
+    RegisterToolkitClasses();
+    std::unique_ptr<Form> form(new Form(spec, dpi ? dpi : GetDpiForSystem()));
+    if (!form->Build(owner)) return nullptr;
+    RegisterApplicationComponent(form.get());
+    TranslateWindow(*form);
+    return form;
+}
+
+Form::~Form() {
+    UnregisterApplicationComponent(this);
+    if (modal_) EndModal(0);
+    if (hwnd_) {
+        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+        DestroyWindow(hwnd_);
+    }
+}
+
+bool Form::Build(HWND owner) {
+    const std::wstring className = Widen(spec_.className);
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSEXW wc{};
+    if (!GetClassInfoExW(instance, className.c_str(), &wc)) {
+        wc.cbSize = sizeof(wc);
+        wc.style = CS_DBLCLKS;
+        wc.lpfnWndProc = &Form::WindowProc;
+        wc.hInstance = instance;
+        wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
+        wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+        wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+        wc.lpszClassName = className.c_str();
+        if (!RegisterClassExW(&wc)) return false;
+    }
+    const DWORD style = spec_.dialog ? (WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN)
+                                     : (WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN);
+    const DWORD exStyle = spec_.dialog ? WS_EX_DLGMODALFRAME : 0;
+    HMENU bar = nullptr;
+    UINT nextId = kFirstMenuId;
+    if (!spec_.mainMenu.empty()) bar = menus_.CreateBar(spec_.mainMenu, nextId);
+    for (const auto& popup : spec_.popupMenus) menus_.CreatePopup(popup.name, popup.items, nextId);
+
+    designedClient_ = {Scale(spec_.clientWidth), Scale(spec_.clientHeight)};
+    RECT frame{0, 0, designedClient_.cx, designedClient_.cy};
+    AdjustWindowRectExForDpi(&frame, style, bar != nullptr, exStyle, dpi_);
+    hwnd_ = CreateWindowExW(exStyle, className.c_str(), Widen(spec_.caption).c_str(), style, CW_USEDEFAULT,
+                            CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, owner, bar,
+                            instance, this);
+    if (!hwnd_) return false;
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+
+    // The system's message font is the designed font of every form, scaled to its DPI.
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof(metrics);
+    SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0, dpi_);
+    font_ = UniqueFont(CreateFontIndirectW(&metrics.lfMessageFont));
+
+    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                               WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                               CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance, nullptr);
+
+    for (const auto& control : spec_.controls) CreateControl(control);
+    for (const auto& control : controls_) {
+        if (control->Spec().kind == ControlKind::PageControl && !control->Pages().empty())
+            control->ShowPage(0);
+    }
+    // Menu items are owned by the form too, after its controls.
+    for (const auto& control : controls_) owned_.push_back(control.get());
+    for (const auto& item : menus_.Items()) owned_.push_back(item.get());
+    return true;
+}
+
+void Form::CreateControl(const ControlSpec& spec) {
+    HWND parent = hwnd_;
+    Control* parentControl = spec.parent.empty() ? nullptr : FindControl(spec.parent);
+    if (parentControl) parent = parentControl->Handle();
+    Bounds b = spec.bounds;
+    // A sheet fills its page control's display area.
+    if (spec.kind == ControlKind::TabSheet && parentControl &&
+        parentControl->Spec().kind == ControlKind::PageControl) {
+        HWND tabs = parentControl->Handle();
+        parent = GetParent(tabs);
+        RECT area;
+        GetClientRect(tabs, &area);
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        std::wstring text = Widen(spec.caption);
+        item.pszText = text.data();
+        const int index = static_cast<int>(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0));
+        SendMessageW(tabs, TCM_INSERTITEMW, index, reinterpret_cast<LPARAM>(&item));
+        SendMessageW(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+        MapWindowPoints(tabs, parent, reinterpret_cast<POINT*>(&area), 2);
+        HWND sheet = CreateWindowExW(WS_EX_CONTROLPARENT, L"VxPanel", nullptr, Win32StyleOf(spec), area.left,
+                                     area.top, area.right - area.left, area.bottom - area.top, parent,
+                                     nullptr, GetModuleHandleW(nullptr), nullptr);
+        SetWindowPos(sheet, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        auto control = std::make_unique<Control>(spec, sheet, tooltip_, dpi_);
+        control->SetPageControl(parentControl, index);
+        parentControl->AddPage(control.get());
+        controls_.push_back(std::move(control));
+        return;
+    }
+
+    const UINT id = static_cast<UINT>(1000 + controls_.size());
+    const std::wstring text = spec.kind == ControlKind::HyperLink ? Widen("<a>" + spec.caption + "</a>")
+                              : (spec.kind == ControlKind::GroupBox || spec.kind == ControlKind::Panel ||
+                                 spec.kind == ControlKind::ListView || spec.kind == ControlKind::TreeView)
+                                  ? std::wstring()
+                                  : Widen(spec.caption);
+    DWORD exStyle = 0;
+    if (spec.kind == ControlKind::GroupBox || spec.kind == ControlKind::Panel) exStyle |= WS_EX_CONTROLPARENT;
+    if (spec.kind == ControlKind::ListView || spec.kind == ControlKind::TreeView) exStyle |= WS_EX_CLIENTEDGE;
+    HWND handle = CreateWindowExW(exStyle, Win32ClassOf(spec.kind), text.c_str(), Win32StyleOf(spec),
+                                  Scale(b.left), Scale(b.top), Scale(b.width), Scale(b.height), parent,
+                                  reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
+                                  GetModuleHandleW(nullptr), nullptr);
+    if (!handle) return;
+    auto control = std::make_unique<Control>(spec, handle, tooltip_, dpi_);
+    control->SetFont(font_.get());
+
+    switch (spec.kind) {
+        case ControlKind::GroupBox: {
+            // The frame and caption are a group-box button that fills the container.
+            HWND frame = CreateWindowExW(
+                0, L"BUTTON", Widen(spec.caption).c_str(), WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 0, 0,
+                Scale(b.width), Scale(b.height), handle, nullptr, GetModuleHandleW(nullptr), nullptr);
+            control->SetFrame(frame);
+            control->SetFont(font_.get());
+            break;
+        }
+        case ControlKind::CheckBox:
+        case ControlKind::RadioButton:
+            SendMessageW(handle, BM_SETCHECK, spec.checked ? BST_CHECKED : BST_UNCHECKED, 0);
+            break;
+        case ControlKind::ComboList:
+        case ControlKind::ComboEdit:
+        case ControlKind::ListBox: {
+            const bool combo = spec.kind != ControlKind::ListBox;
+            for (const auto& item : spec.items) {
+                SendMessageW(handle, combo ? CB_ADDSTRING : LB_ADDSTRING, 0,
+                             reinterpret_cast<LPARAM>(Widen(item).c_str()));
+            }
+            if (!spec.items.empty())
+                SendMessageW(handle, combo ? CB_SETCURSEL : LB_SETCURSEL, spec.position, 0);
+            break;
+        }
+        case ControlKind::ListView: {
+            ListView_SetExtendedListViewStyle(handle, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
+            for (size_t i = 0; i < spec.items.size(); ++i) {
+                std::wstring title = Widen(spec.items[i]);
+                LVCOLUMNW column{};
+                column.mask = LVCF_TEXT | LVCF_WIDTH;
+                column.pszText = title.data();
+                column.cx = Scale(i < spec.columnWidths.size() ? spec.columnWidths[i] : 80);
+                SendMessageW(handle, LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
+            }
+            break;
+        }
+        case ControlKind::TreeView: {
+            std::vector<HTREEITEM> nodes;
+            std::vector<HTREEITEM> parents;
+            for (const auto& line : spec.items) {
+                size_t level = 0;
+                while (level * 2 + 1 < line.size() && line[level * 2] == ' ' && line[level * 2 + 1] == ' ')
+                    ++level;
+                parents.resize(std::min(parents.size(), level));
+                std::wstring nodeText = Widen(line.substr(level * 2));
+                TVINSERTSTRUCTW insert{};
+                insert.hParent = parents.empty() ? TVI_ROOT : parents.back();
+                insert.hInsertAfter = TVI_LAST;
+                insert.item.mask = TVIF_TEXT;
+                insert.item.pszText = nodeText.data();
+                HTREEITEM node = reinterpret_cast<HTREEITEM>(
+                    SendMessageW(handle, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
+                nodes.push_back(node);
+                parents.push_back(node);
+                if (insert.hParent != TVI_ROOT)
+                    SendMessageW(handle, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(insert.hParent));
+            }
+            control->SetTreeNodes(std::move(nodes));
+            break;
+        }
+        case ControlKind::TrackBar:
+            SendMessageW(handle, TBM_SETRANGE, FALSE, MAKELPARAM(spec.minimum, spec.maximum));
+            SendMessageW(handle, TBM_SETTICFREQ, 10, 0);
+            SendMessageW(handle, TBM_SETPOS, TRUE, spec.position);
+            break;
+        case ControlKind::UpDown:
+            SendMessageW(handle, UDM_SETRANGE32, spec.minimum, spec.maximum);
+            SendMessageW(handle, UDM_SETPOS32, 0, spec.position);
+            break;
+        case ControlKind::ProgressBar:
+            SendMessageW(handle, PBM_SETRANGE32, spec.minimum, spec.maximum);
+            SendMessageW(handle, PBM_SETPOS, spec.position, 0);
+            break;
+        default:
+            break;
+    }
+    if (tooltip_) {
+        std::wstring hint = Widen(spec.hint);
+        TOOLINFOW tool{};
+        tool.cbSize = sizeof(tool);
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = parent;
+        tool.uId = reinterpret_cast<UINT_PTR>(handle);
+        tool.lpszText = hint.data();
+        SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    controls_.push_back(std::move(control));
+}
+
+Control* Form::FindControl(const std::string& name) const {
+    for (const auto& control : controls_) {
+        if (control->Name() == name) return control.get();
+    }
+    return nullptr;
+}
+
+HWND Form::ControlHandle(const std::string& name) const {
+    Control* control = FindControl(name);
+    return control ? control->Handle() : nullptr;
+}
+
+std::string Form::GetText(TextProperty property) const {
+    if (property != TextProperty::Caption || !hwnd_) return {};
+    const int length = GetWindowTextLengthW(hwnd_);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    GetWindowTextW(hwnd_, text.data(), length + 1);
+    text.resize(static_cast<size_t>(length));
+    return Narrow(text);
+}
+
+void Form::SetText(TextProperty property, const std::string& value) {
+    if (property == TextProperty::Caption && hwnd_) SetWindowTextW(hwnd_, Widen(value).c_str());
+}
+
+void Form::ApplyFont(const FontChange& font) {
+    // The form's font is what its controls start from; each control takes its own change.
+    font_ = CreatePointFont(font.face, font.size > 0 ? font.size : 8, font.charset, dpi_);
+}
+
+std::vector<Component*> Form::OwnedComponents() const {
+    return owned_;
+}
+
+void Form::Layout(int width, int height) {
+    const int dx = width - designedClient_.cx;
+    const int dy = height - designedClient_.cy;
+    for (const auto& control : controls_) {
+        const ControlSpec& spec = control->Spec();
+        if (!spec.parent.empty() || spec.kind == ControlKind::TabSheet) continue;
+        const unsigned a = spec.anchors;
+        if (a == (kAnchorLeft | kAnchorTop)) continue;
+        int left = Scale(spec.bounds.left), top = Scale(spec.bounds.top);
+        int w = Scale(spec.bounds.width), h = Scale(spec.bounds.height);
+        if (a & kAnchorRight) {
+            if (a & kAnchorLeft)
+                w += dx;
+            else
+                left += dx;
+        }
+        if (a & kAnchorBottom) {
+            if (a & kAnchorTop)
+                h += dy;
+            else
+                top += dy;
+        }
+        SetWindowPos(control->Handle(), nullptr, left, top, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+int Form::ShowModal() {
+    if (modal_) return 0;
+    HWND owner = GetWindow(hwnd_, GW_OWNER);
+    const bool ownerWasEnabled = owner && IsWindowEnabled(owner);
+    if (ownerWasEnabled) EnableWindow(owner, FALSE);
+    // A dialog of a hidden owner still gets a taskbar button of its own.
+    if (!owner || !IsWindowVisible(owner))
+        SetWindowLongPtrW(hwnd_, GWL_EXSTYLE, GetWindowLongPtrW(hwnd_, GWL_EXSTYLE) | WS_EX_APPWINDOW);
+    modal_ = true;
+    modalResult_ = 0;
+    ShowWindow(hwnd_, SW_SHOW);
+    MSG message;
+    while (modal_ && GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (!IsDialogMessageW(hwnd_, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    if (message.message == WM_QUIT && modal_) PostQuitMessage(static_cast<int>(message.wParam));
+    modal_ = false;
+    if (ownerWasEnabled) EnableWindow(owner, TRUE);
+    ShowWindow(hwnd_, SW_HIDE);
+    if (owner) SetActiveWindow(owner);
+    return modalResult_;
+}
+
+void Form::EndModal(int result) {
+    modalResult_ = result;
+    modal_ = false;
+    PostMessageW(hwnd_, WM_NULL, 0, 0);  // wakes the modal loop
+}
+
+LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!form || !form->hwnd_) return DefWindowProcW(hwnd, message, wParam, lParam);
+    try {
+        return form->HandleMessage(message, wParam, lParam);
+    } catch (...) {
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+}
+
+LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND: {
+            const UINT id = LOWORD(wParam);
+            std::string name;
+            if (MenuItem* item = menus_.FindById(id)) {
+                name = item->Name();
+            } else if (lParam) {
+                for (const auto& control : controls_) {
+                    if (control->Handle() == reinterpret_cast<HWND>(lParam)) name = control->Name();
+                }
+            } else if (id == IDCANCEL && modal_) {
+                EndModal(IDCANCEL);
+                return 0;
+            }
+            if (!name.empty() && onCommand) onCommand(name);
+            return 0;
+        }
+        case WM_NOTIFY: {
+            const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+            if (header->code == TCN_SELCHANGE) {
+                for (const auto& control : controls_) {
+                    if (control->Handle() == header->hwndFrom) {
+                        control->ShowPage(
+                            static_cast<size_t>(SendMessageW(header->hwndFrom, TCM_GETCURSEL, 0, 0)));
+                    }
+                }
+            }
+            return 0;
+        }
+        case WM_SIZE:
+            Layout(LOWORD(lParam), HIWORD(lParam));
+            return 0;
+        case WM_CLOSE:
+            if (onCloseQuery && !onCloseQuery()) return 0;
+            if (modal_) {
+                EndModal(IDCANCEL);
+            } else {
+                ShowWindow(hwnd_, SW_HIDE);
+            }
+            return 0;
+        default:
+            return DefWindowProcW(hwnd_, message, wParam, lParam);
+    }
+}
+
+}  // namespace vx

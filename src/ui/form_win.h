@@ -1,0 +1,85 @@
+#pragma once
+// A window built from its table: real Win32 controls, scaled to the DPI, translated by name.
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "intl/component.h"
+#include "ui/control_win.h"
+#include "ui/font_win.h"
+#include "ui/form_spec.h"
+#include "ui/menu_win.h"
+
+namespace vx {
+
+class Form : public Component {
+public:
+    // Creates the window hidden, registers it among the application's windows and translates it.
+    // `dpi` 0 takes the DPI of the monitor the window lands on.
+    static std::unique_ptr<Form> Create(const FormSpec& spec, HWND owner = nullptr, UINT dpi = 0);
+    ~Form() override;
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    HWND Handle() const { return hwnd_; }
+    UINT Dpi() const { return dpi_; }
+    int Scale(int pixels96) const { return MulDiv(pixels96, static_cast<int>(dpi_), 96); }
+    Control* FindControl(const std::string& name) const;
+    HWND ControlHandle(const std::string& name) const;
+    MenuItem* FindMenuItem(const std::string& name) const { return menus_.Find(name); }
+    HMENU PopupMenu(const std::string& name) const { return menus_.Popup(name); }
+
+    // Shows the window modally: the owner is disabled until EndModal; returns its result.
+    int ShowModal();
+    void EndModal(int result);
+    bool IsModal() const { return modal_; }
+
+    // Called with the control or menu item's name for clicks and changes.
+    std::function<void(const std::string& name)> onCommand;
+    std::function<bool()> onCloseQuery;
+
+    // Component
+    std::string Name() const override { return spec_.name; }
+    std::string ClassName() const override { return spec_.className; }
+    int Tag() const override { return 0; }
+    ComponentKind Kind() const override { return ComponentKind::Window; }
+    bool IsVisualControl() const override { return true; }
+    bool HasText(TextProperty property) const override { return property == TextProperty::Caption; }
+    std::string GetText(TextProperty property) const override;
+    void SetText(TextProperty property, const std::string& value) override;
+    size_t Count(ListProperty) const override { return 0; }
+    std::string GetItem(ListProperty, size_t) const override { return {}; }
+    void SetItem(ListProperty, size_t, const std::string&) override {}
+    bool BarHasCaptionButtons(size_t) const override { return false; }
+    std::string BarButtonHint(size_t) const override { return {}; }
+    void SetBarButtonHint(size_t, const std::string&) override {}
+    void ApplyFont(const FontChange& font) override;
+    std::vector<Component*> OwnedComponents() const override;
+
+private:
+    Form(const FormSpec& spec, UINT dpi);
+    bool Build(HWND owner);
+    void CreateControl(const ControlSpec& spec);
+    void Layout(int width, int height);
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    FormSpec spec_;
+    UINT dpi_;
+    HWND hwnd_ = nullptr;
+    HWND tooltip_ = nullptr;
+    UniqueFont font_;
+    std::vector<std::unique_ptr<Control>> controls_;
+    MenuSet menus_;
+    std::vector<Component*> owned_;  // controls and menu items in table order
+    SIZE designedClient_{};
+    bool modal_ = false;
+    int modalResult_ = 0;
+};
+
+// Registers the container window class of panels, group boxes and tab sheets.
+void RegisterToolkitClasses();
+
+}  // namespace vx

@@ -1,0 +1,77 @@
+#pragma once
+// Main and pop-up menus built from their tables; every item is a named TMenuItem component.
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "intl/component.h"
+#include "ui/form_spec.h"
+
+namespace vx {
+
+class MenuItem : public Component {
+public:
+    MenuItem(const MenuItemSpec& spec, HMENU menu, UINT id);
+
+    UINT Id() const { return id_; }
+    HMENU Menu() const { return menu_; }
+    const MenuItemSpec& Spec() const { return spec_; }
+    bool Checked() const { return spec_.checked; }
+    void SetChecked(bool checked);
+    void SetShortcutText(const std::string& text);
+
+    std::string Name() const override { return spec_.name; }
+    std::string ClassName() const override { return "TMenuItem"; }
+    int Tag() const override { return 0; }
+    ComponentKind Kind() const override { return ComponentKind::Plain; }
+    bool IsVisualControl() const override { return false; }
+    bool HasText(TextProperty property) const override {
+        return property == TextProperty::Caption || property == TextProperty::Hint;
+    }
+    std::string GetText(TextProperty property) const override;
+    void SetText(TextProperty property, const std::string& value) override;
+    size_t Count(ListProperty) const override { return 0; }
+    std::string GetItem(ListProperty, size_t) const override { return {}; }
+    void SetItem(ListProperty, size_t, const std::string&) override {}
+    bool BarHasCaptionButtons(size_t) const override { return false; }
+    std::string BarButtonHint(size_t) const override { return {}; }
+    void SetBarButtonHint(size_t, const std::string&) override {}
+    void ApplyFont(const FontChange&) override {}
+    std::vector<Component*> OwnedComponents() const override { return {}; }
+
+    // Sub-items, when this item opens a submenu.
+    std::vector<MenuItem*> children;
+    HMENU submenu = nullptr;
+
+private:
+    void Refresh();
+    MenuItemSpec spec_;
+    HMENU menu_;
+    UINT id_;
+};
+
+// Owns the menu handles and items of one form.
+class MenuSet {
+public:
+    ~MenuSet();
+    // Appends the items to `menu`; ids are handed out from `nextId`.
+    void Build(HMENU menu, const std::vector<MenuItemSpec>& items, UINT& nextId);
+    HMENU CreateBar(const std::vector<MenuItemSpec>& items, UINT& nextId);
+    HMENU CreatePopup(const std::string& name, const std::vector<MenuItemSpec>& items, UINT& nextId);
+
+    MenuItem* FindById(UINT id) const;
+    MenuItem* Find(const std::string& name) const;
+    HMENU Popup(const std::string& name) const;
+    const std::vector<std::unique_ptr<MenuItem>>& Items() const { return items_; }
+
+    // Copies items into another menu with caption, shortcut, check marks and sub-items, keeping ids.
+    static void CopyItems(HMENU from, HMENU to);
+
+private:
+    std::vector<std::unique_ptr<MenuItem>> items_;
+    std::vector<std::pair<std::string, HMENU>> popups_;
+    HMENU bar_ = nullptr;
+};
+
+}  // namespace vx
