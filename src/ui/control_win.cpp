@@ -86,12 +86,13 @@ DWORD Win32StyleOf(const ControlSpec& spec) {
         case ControlKind::TabSheet:
             return WS_CHILD | WS_CLIPSIBLINGS;
         case ControlKind::ListView:
-            return common | WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SINGLESEL;
+            return common | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS |
+                   (spec.virtualList ? LVS_OWNERDATA : 0);
         case ControlKind::TreeView:
-            return common | WS_TABSTOP | WS_BORDER | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT |
-                   TVS_SHOWSELALWAYS;
+            return common | WS_TABSTOP | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS |
+                   (spec.checkBoxes ? TVS_CHECKBOXES : 0);
         case ControlKind::PageControl:
-            return common | WS_TABSTOP | WS_CLIPSIBLINGS;
+            return (spec.hideTabs ? WS_CHILD : common) | WS_TABSTOP | WS_CLIPSIBLINGS;
         case ControlKind::TrackBar:
             return common | WS_TABSTOP | TBS_AUTOTICKS | TBS_HORZ;
         case ControlKind::UpDown:

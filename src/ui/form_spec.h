@@ -55,6 +55,9 @@ struct ControlSpec {
     std::vector<int> columnWidths{};  // list views, at 96 DPI
     unsigned anchors = kAnchorLeft | kAnchorTop;
     bool checked = false;
+    bool virtualList = false;  // list views: rows come from the form's notification handler
+    bool checkBoxes = false;   // list and tree views: state images with check boxes
+    bool hideTabs = false;     // page controls: pages without visible tabs (wizards)
     int minimum = 0;
     int maximum = 100;
     int position = 0;

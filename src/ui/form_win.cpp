@@ -146,7 +146,9 @@ void Form::CreateControl(const ControlSpec& spec) {
         item.pszText = text.data();
         const int index = static_cast<int>(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0));
         SendMessageW(tabs, TCM_INSERTITEMW, index, reinterpret_cast<LPARAM>(&item));
-        SendMessageW(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+        // Without visible tabs the pages fill the whole control, as wizard pages do.
+        if (!parentControl->Spec().hideTabs)
+            SendMessageW(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
         MapWindowPoints(tabs, parent, reinterpret_cast<POINT*>(&area), 2);
         HWND sheet = CreateWindowExW(WS_EX_CONTROLPARENT, L"VxPanel", nullptr, Win32StyleOf(spec), area.left,
                                      area.top, area.right - area.left, area.bottom - area.top, parent,
@@ -203,7 +205,8 @@ void Form::CreateControl(const ControlSpec& spec) {
             break;
         }
         case ControlKind::ListView: {
-            ListView_SetExtendedListViewStyle(handle, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
+            ListView_SetExtendedListViewStyle(handle, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER |
+                                                          (spec.checkBoxes ? LVS_EX_CHECKBOXES : 0));
             for (size_t i = 0; i < spec.items.size(); ++i) {
                 std::wstring title = Widen(spec.items[i]);
                 LVCOLUMNW column{};
@@ -392,7 +395,13 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         case WM_NOTIFY: {
-            const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+            auto* header = reinterpret_cast<NMHDR*>(lParam);
+            if (onNotify) {
+                for (const auto& control : controls_) {
+                    if (control->Handle() != header->hwndFrom) continue;
+                    if (auto result = onNotify(control->Name(), header)) return *result;
+                }
+            }
             if (header->code == TCN_SELCHANGE) {
                 for (const auto& control : controls_) {
                     if (control->Handle() == header->hwndFrom) {
@@ -415,7 +424,22 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return 0;
         default:
+            if (onMessage) {
+                if (auto result = onMessage(message, wParam, lParam)) return *result;
+            }
             return DefWindowProcW(hwnd_, message, wParam, lParam);
+    }
+}
+
+void Form::ShowPage(const std::string& pageControl, size_t index) {
+    if (Control* control = FindControl(pageControl)) control->ShowPage(index);
+}
+
+void Form::SetVirtualRowCount(const std::string& listView, int rows) {
+    if (HWND list = ControlHandle(listView)) {
+        SendMessageW(list, LVM_SETITEMCOUNT, static_cast<WPARAM>(rows),
+                     LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+        InvalidateRect(list, nullptr, FALSE);
     }
 }
 

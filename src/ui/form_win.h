@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "intl/component.h"
@@ -39,6 +40,13 @@ public:
     // Called with the control or menu item's name for clicks and changes.
     std::function<void(const std::string& name)> onCommand;
     std::function<bool()> onCloseQuery;
+    // Notifications of a control by name (custom draw, virtual rows, clicks); a value is the result.
+    std::function<std::optional<LRESULT>(const std::string& control, NMHDR* header)> onNotify;
+    // Messages the form does not handle itself.
+    std::function<std::optional<LRESULT>(UINT message, WPARAM wParam, LPARAM lParam)> onMessage;
+
+    void ShowPage(const std::string& pageControl, size_t index);
+    void SetVirtualRowCount(const std::string& listView, int rows);
 
     // Component
     std::string Name() const override { return spec_.name; }

@@ -26,7 +26,9 @@ protected:
         RemoveDirectoryW((folder + L"\\Tutorial").c_str());
         RemoveDirectoryW(folder.c_str());
     }
-    void Put(const wchar_t* name, const std::string& bytes) { ASSERT_TRUE(WriteWholeFile(folder + L"\\" + name, bytes)); }
+    void Put(const wchar_t* name, const std::string& bytes) {
+        ASSERT_TRUE(WriteWholeFile(folder + L"\\" + name, bytes));
+    }
     std::wstring folder;
 };
 
@@ -35,7 +37,8 @@ TEST_F(LanguageFolderTest, ListsTheFilesOfTheFolder) {
     Put(L"VX_de.int", "[Intl File 4.0]\r\nLanguage=Deutsch\r\n");
     Put(L"vx_xx.int", "[Intl File 4.0]\r\nLanguage=&\r\n");
     Put(L"notes.int", "nothing here\r\n");
-    EXPECT_EQ(ListLanguageFiles(folder), (std::vector<std::string>{"Deutsch=VX_de.int", "Russian=VX_ru.int"}));
+    EXPECT_EQ(ListLanguageFiles(folder),
+              (std::vector<std::string>{"Deutsch=VX_de.int", "Russian=VX_ru.int"}));
     int selected = -2;
     const auto items = OptionsLanguageItems(folder, "VX_RU.INT", selected);
     ASSERT_EQ(items.size(), 3u);  // the options list reads every "language=" line, "&" included
