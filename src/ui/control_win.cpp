@@ -57,6 +57,10 @@ const wchar_t* Win32ClassOf(ControlKind kind) {
             return STATUSCLASSNAMEW;
         case ControlKind::HyperLink:
             return WC_LINK;
+        case ControlKind::RichEdit:
+            return L"RICHEDIT50W";  // Msftedit.dll
+        case ControlKind::ToolBar:
+            return TOOLBARCLASSNAMEW;
     }
     return L"STATIC";
 }
@@ -105,6 +109,11 @@ DWORD Win32StyleOf(const ControlSpec& spec) {
             return common | SBARS_SIZEGRIP;
         case ControlKind::HyperLink:
             return common | WS_TABSTOP;
+        case ControlKind::RichEdit:
+            return common | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL;
+        case ControlKind::ToolBar:
+            return common | TBSTYLE_FLAT | TBSTYLE_LIST | TBSTYLE_TOOLTIPS | CCS_NODIVIDER | CCS_NORESIZE |
+                   CCS_NOPARENTALIGN;
     }
     return common;
 }
@@ -153,6 +162,10 @@ std::string Control::ClassName() const {
             return "TStatusBar";
         case ControlKind::HyperLink:
             return "THyperLink";
+        case ControlKind::RichEdit:
+            return "TRichEdit";
+        case ControlKind::ToolBar:
+            return "TdxBarManager";
     }
     return "TControl";
 }
@@ -165,6 +178,8 @@ ComponentKind Control::Kind() const {
             return ComponentKind::TreeView;
         case ControlKind::PageControl:
             return ComponentKind::TabControl;
+        case ControlKind::ToolBar:
+            return ComponentKind::ToolbarManager;
         case ControlKind::TrackBar:
         case ControlKind::UpDown:
         case ControlKind::HotKey:
@@ -195,7 +210,8 @@ bool Control::HasText(TextProperty property) const {
                     return false;
             }
         case TextProperty::Text:
-            return spec_.kind == ControlKind::Edit || IsComboKind(spec_.kind);
+            return spec_.kind == ControlKind::Edit || spec_.kind == ControlKind::RichEdit ||
+                   IsComboKind(spec_.kind);
         default:
             return false;
     }
@@ -256,6 +272,8 @@ size_t Control::Count(ListProperty list) const {
                 reinterpret_cast<HWND>(SendMessageW(handle_, LVM_GETHEADER, 0, 0)), HDM_GETITEMCOUNT, 0, 0));
         case ListProperty::Nodes:
             return spec_.kind == ControlKind::TreeView ? nodes_.size() : 0;
+        case ListProperty::Bars:
+            return spec_.kind == ControlKind::ToolBar ? 1 : 0;
         case ListProperty::Tabs:
             return spec_.kind == ControlKind::PageControl
                        ? static_cast<size_t>(SendMessageW(handle_, TCM_GETITEMCOUNT, 0, 0))
@@ -296,6 +314,8 @@ std::string Control::GetItem(ListProperty list, size_t index) const {
             SendMessageW(handle_, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
             return Narrow(buffer);
         }
+        case ListProperty::Bars:
+            return spec_.caption;
         case ListProperty::Tabs: {
             TCITEMW item{};
             item.mask = TCIF_TEXT;
@@ -337,6 +357,9 @@ void Control::SetItem(ListProperty list, size_t index, const std::string& value)
             SendMessageW(handle_, TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
             return;
         }
+        case ListProperty::Bars:
+            spec_.caption = value;
+            return;
         case ListProperty::Tabs: {
             TCITEMW item{};
             item.mask = TCIF_TEXT;
@@ -348,6 +371,30 @@ void Control::SetItem(ListProperty list, size_t index, const std::string& value)
         }
         default:
             return;
+    }
+}
+
+namespace {
+ToolButton* FirstCaptionButton(const std::vector<ToolButton*>& buttons) {
+    for (ToolButton* button : buttons) {
+        if (!button->GetText(TextProperty::Caption).empty()) return button;
+    }
+    return nullptr;
+}
+}  // namespace
+
+bool Control::BarHasCaptionButtons(size_t bar) const {
+    return bar == 0 && spec_.kind == ControlKind::ToolBar && FirstCaptionButton(toolButtons_) != nullptr;
+}
+
+std::string Control::BarButtonHint(size_t bar) const {
+    ToolButton* button = bar == 0 ? FirstCaptionButton(toolButtons_) : nullptr;
+    return button ? button->GetText(TextProperty::Hint) : std::string();
+}
+
+void Control::SetBarButtonHint(size_t bar, const std::string& value) {
+    if (ToolButton* button = bar == 0 ? FirstCaptionButton(toolButtons_) : nullptr) {
+        button->SetText(TextProperty::Hint, value);
     }
 }
 

@@ -8,6 +8,7 @@
 #include "intl/component.h"
 #include "ui/font_win.h"
 #include "ui/form_spec.h"
+#include "ui/toolbar_win.h"
 
 namespace vx {
 
@@ -32,9 +33,13 @@ public:
     std::string GetItem(ListProperty list, size_t index) const override;
     void SetItem(ListProperty list, size_t index, const std::string& value) override;
 
-    bool BarHasCaptionButtons(size_t) const override { return false; }
-    std::string BarButtonHint(size_t) const override { return {}; }
-    void SetBarButtonHint(size_t, const std::string&) override {}
+    bool BarHasCaptionButtons(size_t bar) const override;
+    std::string BarButtonHint(size_t bar) const override;
+    void SetBarButtonHint(size_t bar, const std::string& value) override;
+
+    // Tool bars: their buttons, in order.
+    void SetToolButtons(std::vector<ToolButton*> buttons) { toolButtons_ = std::move(buttons); }
+    const std::vector<ToolButton*>& ToolButtons() const { return toolButtons_; }
 
     void ApplyFont(const FontChange& font) override;
     void SetFont(HFONT font);
@@ -67,6 +72,7 @@ private:
     std::string hint_;
     std::vector<HTREEITEM> nodes_;
     std::vector<Control*> pages_;
+    std::vector<ToolButton*> toolButtons_;
     Control* pageControl_ = nullptr;
     int pageIndex_ = -1;
     UniqueFont ownFont_;

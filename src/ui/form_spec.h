@@ -27,6 +27,8 @@ enum class ControlKind {
     ProgressBar,  // TProgressBar
     StatusBar,    // TStatusBar
     HyperLink,    // THyperLink
+    RichEdit,     // TRichEdit: formatted, read-only text
+    ToolBar,      // TdxBarManager with one bar: `caption` is the bar's, `buttons` its buttons
 };
 
 enum Anchor : unsigned {
@@ -43,26 +45,6 @@ struct Bounds {
     int height = 0;
 };
 
-struct ControlSpec {
-    ControlKind kind = ControlKind::Label;
-    std::string name{};
-    std::string parent{};  // a Panel, GroupBox or TabSheet; empty: the form
-    Bounds bounds{};
-    std::string caption{};
-    std::string hint{};
-    int tag = 0;
-    std::vector<std::string> items{};
-    std::vector<int> columnWidths{};  // list views, at 96 DPI
-    unsigned anchors = kAnchorLeft | kAnchorTop;
-    bool checked = false;
-    bool virtualList = false;  // list views: rows come from the form's notification handler
-    bool checkBoxes = false;   // list and tree views: state images with check boxes
-    bool hideTabs = false;     // page controls: pages without visible tabs (wizards)
-    int minimum = 0;
-    int maximum = 100;
-    int position = 0;
-};
-
 struct MenuItemSpec {
     std::string name{};
     std::string caption{};   // "-" is a separator
@@ -73,6 +55,27 @@ struct MenuItemSpec {
     int group = 0;
     std::string hint{};
     std::vector<MenuItemSpec> items{};
+};
+
+struct ControlSpec {
+    ControlKind kind = ControlKind::Label;
+    std::string name{};
+    std::string parent{};  // a Panel, GroupBox or TabSheet; empty: the form
+    Bounds bounds{};
+    std::string caption{};
+    std::string hint{};
+    int tag = 0;
+    std::vector<std::string> items{};
+    std::vector<int> columnWidths{};      // list views, at 96 DPI
+    std::vector<MenuItemSpec> buttons{};  // tool bars: a button with items drops down a menu of them
+    unsigned anchors = kAnchorLeft | kAnchorTop;
+    bool checked = false;
+    bool virtualList = false;  // list views: rows come from the form's notification handler
+    bool checkBoxes = false;   // list and tree views: state images with check boxes
+    bool hideTabs = false;     // page controls: pages without visible tabs (wizards)
+    int minimum = 0;
+    int maximum = 100;
+    int position = 0;
 };
 
 struct PopupMenuSpec {

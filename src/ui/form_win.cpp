@@ -10,8 +10,6 @@ namespace vx {
 
 namespace {
 
-constexpr UINT kFirstMenuId = 40000;
-
 // Containers pass their children's notifications on to the form, as dialog controls expect.
 LRESULT CALLBACK PanelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -94,9 +92,8 @@ bool Form::Build(HWND owner) {
                                      : (WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN);
     const DWORD exStyle = spec_.dialog ? WS_EX_DLGMODALFRAME : 0;
     HMENU bar = nullptr;
-    UINT nextId = kFirstMenuId;
-    if (!spec_.mainMenu.empty()) bar = menus_.CreateBar(spec_.mainMenu, nextId);
-    for (const auto& popup : spec_.popupMenus) menus_.CreatePopup(popup.name, popup.items, nextId);
+    if (!spec_.mainMenu.empty()) bar = menus_.CreateBar(spec_.mainMenu, nextMenuId_);
+    for (const auto& popup : spec_.popupMenus) menus_.CreatePopup(popup.name, popup.items, nextMenuId_);
 
     designedClient_ = {Scale(spec_.clientWidth), Scale(spec_.clientHeight)};
     RECT frame{0, 0, designedClient_.cx, designedClient_.cy};
@@ -124,6 +121,7 @@ bool Form::Build(HWND owner) {
     }
     // Menu items are owned by the form too, after its controls.
     for (const auto& control : controls_) owned_.push_back(control.get());
+    for (const auto& button : toolButtons_) owned_.push_back(button.get());
     for (const auto& item : menus_.Items()) owned_.push_back(item.get());
     return true;
 }
@@ -167,6 +165,10 @@ void Form::CreateControl(const ControlSpec& spec) {
                                  spec.kind == ControlKind::ListView || spec.kind == ControlKind::TreeView)
                                   ? std::wstring()
                                   : Widen(spec.caption);
+    if (spec.kind == ControlKind::RichEdit) {
+        static const HMODULE richEdit = LoadLibraryW(L"Msftedit.dll");
+        (void)richEdit;
+    }
     DWORD exStyle = 0;
     if (spec.kind == ControlKind::GroupBox || spec.kind == ControlKind::Panel) exStyle |= WS_EX_CONTROLPARENT;
     if (spec.kind == ControlKind::ListView || spec.kind == ControlKind::TreeView) exStyle |= WS_EX_CLIENTEDGE;
@@ -239,6 +241,23 @@ void Form::CreateControl(const ControlSpec& spec) {
                     SendMessageW(handle, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(insert.hParent));
             }
             control->SetTreeNodes(std::move(nodes));
+            break;
+        }
+        case ControlKind::ToolBar: {
+            auto buttons = AddToolButtons(handle, spec.buttons, nextMenuId_);
+            std::vector<ToolButton*> raw;
+            size_t specIndex = 0;
+            for (auto& button : buttons) {
+                while (specIndex < spec.buttons.size() && spec.buttons[specIndex].name != button->Name())
+                    ++specIndex;
+                if (specIndex < spec.buttons.size() && !spec.buttons[specIndex].items.empty()) {
+                    button->dropDown =
+                        menus_.CreatePopup(button->Name(), spec.buttons[specIndex].items, nextMenuId_);
+                }
+                raw.push_back(button.get());
+                toolButtons_.push_back(std::move(button));
+            }
+            control->SetToolButtons(std::move(raw));
             break;
         }
         case ControlKind::TrackBar:
@@ -383,6 +402,8 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             std::string name;
             if (MenuItem* item = menus_.FindById(id)) {
                 name = item->Name();
+            } else if (ToolButton* button = FindToolButtonById(id)) {
+                name = button->Name();
             } else if (lParam) {
                 for (const auto& control : controls_) {
                     if (control->Handle() == reinterpret_cast<HWND>(lParam)) name = control->Name();
@@ -401,6 +422,26 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                     if (control->Handle() != header->hwndFrom) continue;
                     if (auto result = onNotify(control->Name(), header)) return *result;
                 }
+            }
+            if (header->code == TBN_GETINFOTIPW) {
+                auto* tip = reinterpret_cast<NMTBGETINFOTIPW*>(lParam);
+                if (ToolButton* button = FindToolButtonById(static_cast<UINT>(tip->iItem))) {
+                    wcsncpy(tip->pszText, Widen(button->GetText(TextProperty::Hint)).c_str(),
+                            tip->cchTextMax - 1);
+                }
+                return 0;
+            }
+            if (header->code == TBN_DROPDOWN) {
+                auto* drop = reinterpret_cast<NMTOOLBARW*>(lParam);
+                ToolButton* button = FindToolButtonById(static_cast<UINT>(drop->iItem));
+                if (button && button->dropDown) {
+                    RECT rect;
+                    SendMessageW(header->hwndFrom, TB_GETRECT, drop->iItem, reinterpret_cast<LPARAM>(&rect));
+                    MapWindowPoints(header->hwndFrom, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+                    TrackPopupMenu(button->dropDown, TPM_LEFTALIGN | TPM_TOPALIGN, rect.left, rect.bottom, 0,
+                                   hwnd_, nullptr);
+                }
+                return TBDDRET_DEFAULT;
             }
             if (header->code == TCN_SELCHANGE) {
                 for (const auto& control : controls_) {
@@ -429,6 +470,20 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return DefWindowProcW(hwnd_, message, wParam, lParam);
     }
+}
+
+ToolButton* Form::FindToolButton(const std::string& name) const {
+    for (const auto& button : toolButtons_) {
+        if (button->Name() == name) return button.get();
+    }
+    return nullptr;
+}
+
+ToolButton* Form::FindToolButtonById(UINT id) const {
+    for (const auto& button : toolButtons_) {
+        if (button->Id() == id) return button.get();
+    }
+    return nullptr;
 }
 
 void Form::ShowPage(const std::string& pageControl, size_t index) {

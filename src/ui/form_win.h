@@ -12,6 +12,7 @@
 #include "ui/font_win.h"
 #include "ui/form_spec.h"
 #include "ui/menu_win.h"
+#include "ui/toolbar_win.h"
 
 namespace vx {
 
@@ -30,6 +31,7 @@ public:
     Control* FindControl(const std::string& name) const;
     HWND ControlHandle(const std::string& name) const;
     MenuItem* FindMenuItem(const std::string& name) const { return menus_.Find(name); }
+    ToolButton* FindToolButton(const std::string& name) const;
     HMENU PopupMenu(const std::string& name) const { return menus_.Popup(name); }
 
     // Shows the window modally: the owner is disabled until EndModal; returns its result.
@@ -71,6 +73,7 @@ private:
     bool Build(HWND owner);
     void CreateControl(const ControlSpec& spec);
     void Layout(int width, int height);
+    ToolButton* FindToolButtonById(UINT id) const;
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -80,6 +83,8 @@ private:
     HWND tooltip_ = nullptr;
     UniqueFont font_;
     std::vector<std::unique_ptr<Control>> controls_;
+    std::vector<std::unique_ptr<ToolButton>> toolButtons_;
+    UINT nextMenuId_ = 40000;
     MenuSet menus_;
     std::vector<Component*> owned_;  // controls and menu items in table order
     SIZE designedClient_{};

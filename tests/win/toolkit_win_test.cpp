@@ -112,6 +112,21 @@ FormSpec DemoForm() {
          .bounds = {440, 36, 110, 16},
          .caption = "Never translated",
          .tag = kNoTranslateTag},
+        {.kind = CK::RichEdit,
+         .name = "reTip",
+         .bounds = {440, 60, 110, 100},
+         .caption = "Did you know? Rich text shows the tips."},
+        {.kind = CK::ToolBar,
+         .name = "tbMain",
+         .bounds = {320, 352, 230, 26},
+         .caption = "Main",
+         .buttons = {{.name = "btnOpenReport",
+                      .caption = "Open",
+                      .hint = "Open a report",
+                      .items = {{.name = "miOpenSearch", .caption = "Space report"},
+                                {.name = "miOpenDuplicates", .caption = "Duplicates report"}}},
+                     {.name = "btnSep", .caption = "-"},
+                     {.name = "btnDelete", .caption = "Delete", .hint = "Move to the Recycle Bin"}}},
         {.kind = CK::StatusBar,
          .name = "sbStatus",
          .bounds = {0, 380, 560, 20},
@@ -249,7 +264,11 @@ TEST_F(ToolkitTest, ComponentTreeIsWhatTheTranslatorSees) {
                                             "pbScan:TProgressBar",
                                             "hlSite:THyperLink",
                                             "lblFixed:TLabel",
+                                            "reTip:TRichEdit",
+                                            "tbMain:TdxBarManager",
                                             "sbStatus:TStatusBar",
+                                            "btnOpenReport:TdxBarButton",
+                                            "btnDelete:TdxBarButton",
                                             "miFile:TMenuItem",
                                             "miStayOnTop:TMenuItem",
                                             "miSep:TMenuItem",
@@ -258,7 +277,9 @@ TEST_F(ToolkitTest, ComponentTreeIsWhatTheTranslatorSees) {
                                             "miExit:TMenuItem",
                                             "pmiShow:TMenuItem",
                                             "pmiTools:TMenuItem",
-                                            "pmiDefrag:TMenuItem"};
+                                            "pmiDefrag:TMenuItem",
+                                            "miOpenSearch:TMenuItem",
+                                            "miOpenDuplicates:TMenuItem"};
     EXPECT_EQ(seen, expected);
 
     const std::string file = WriteLanguageFile({form.get()}, {"dlgDemo.lbMasks"}, {});
@@ -267,7 +288,8 @@ TEST_F(ToolkitTest, ComponentTreeIsWhatTheTranslatorSees) {
           "edtName.Caption=C:\\\r\n", "cbShowIn.0=Bytes\r\n", "lvDrives.Hint=Disks\r\nlvDrives.0=Disk\r\n",
           "tvTools.1=Disk Defragmenter\r\n", "pcPages.1=Disks\r\n", "tsDisks.Caption=Disks\r\n",
           "miStayOnTop.Caption=Stay on &top\r\n", "pmiDefrag.Caption=Disk &Defragmenter\r\n",
-          "hlSite.Caption=Web site\r\n"}) {
+          "hlSite.Caption=Web site\r\n", "tbMain.0=Main\r\ntbMain.0.Hint=Open a report\r\n",
+          "reTip.Caption=Did you know? Rich text shows the tips.\r\n"}) {
         EXPECT_NE(file.find(line), std::string::npos) << line;
     }
     EXPECT_EQ(file.find("lblFixed"), std::string::npos);
@@ -292,7 +314,10 @@ TEST_F(ToolkitTest, ANewFormIsTranslatedRightAfterCreation) {
                                "edtName.Hint=Name",
                                "lblFixed.Caption=changed",
                                "tsGeneral.Caption=Allgemein",
-                               "gbColors.Caption=Farben"};
+                               "gbColors.Caption=Farben",
+                               "tbMain.0=Werkzeugleiste",
+                               "tbMain.0.Hint=Bericht öffnen",
+                               "btnDelete.Caption=Löschen"};
     CurrentLanguage().fonts.face = "Arial";
     auto form = Form::Create(DemoForm());
     ASSERT_NE(form, nullptr);
@@ -308,6 +333,12 @@ TEST_F(ToolkitTest, ANewFormIsTranslatedRightAfterCreation) {
     EXPECT_EQ(form->FindControl("cbShowIn")->GetItem(ListProperty::Items, 2), "Megaoctets");
     EXPECT_EQ(form->FindControl("edtName")->GetText(TextProperty::Hint), "Name");
     EXPECT_EQ(form->FindControl("gbColors")->GetText(TextProperty::Caption), "Farben");
+    EXPECT_EQ(form->FindControl("tbMain")->GetItem(ListProperty::Bars, 0), "Werkzeugleiste");
+    EXPECT_EQ(form->FindToolButton("btnOpenReport")->GetText(TextProperty::Hint), "Bericht öffnen");
+    wchar_t buttonText[64] = {};
+    SendMessageW(form->ControlHandle("tbMain"), TB_GETBUTTONTEXTW, form->FindToolButton("btnDelete")->Id(),
+                 reinterpret_cast<LPARAM>(buttonText));
+    EXPECT_EQ(std::wstring(buttonText), L"L\u00f6schen");
     wchar_t frameText[64] = {};
     GetWindowTextW(FindWindowExW(form->ControlHandle("gbColors"), nullptr, L"BUTTON", nullptr), frameText,
                    64);
