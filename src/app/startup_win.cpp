@@ -56,23 +56,27 @@ int RunMonitor(bool writeLanguageFile) {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
 
-    WinRegistry settings(Hive::CurrentUser);
-    TMainForm form(settings, writeLanguageFile);
-    if (!form.FormCreate()) {
-        MessageBoxW(nullptr, L"The main window could not be created.", L"Vantorix", MB_ICONERROR | MB_OK);
-        return 1;
-    }
-    form.ShowAtStart();
+    bool restart = false;
+    {
+        WinRegistry settings(Hive::CurrentUser);
+        TMainForm form(settings, writeLanguageFile);
+        if (!form.FormCreate()) {
+            MessageBoxW(nullptr, L"The main window could not be created.", L"Vantorix", MB_ICONERROR | MB_OK);
+            return 1;
+        }
+        form.ShowAtStart();
 
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
+        MSG message;
+        while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        restart = form.RestartRequested();
+    }  // the main window is destroyed here
 
     // Started only now: a new process started while this window still existed would find it,
     // hand over to it and end, leaving no monitor at all.
-    if (form.RestartRequested()) {
+    if (restart) {
         const std::wstring program = ExeDirectoryWithSlash() + L"VX.exe";
         ShellExecuteW(nullptr, L"open", program.c_str(), nullptr, ExeDirectory().c_str(), SW_SHOWNORMAL);
     }

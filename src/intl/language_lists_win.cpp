@@ -79,7 +79,8 @@ std::string LanguageFileForLocale(const std::wstring& folder, const std::string&
 
 int BuildTutorialPages(const std::wstring& folder, const std::string& languageFile) {
     const std::wstring base = Folder(folder);
-    const auto language = ReadWholeFile(base + L"\\" + Widen(languageFile.empty() ? "vx_en.int" : languageFile));
+    const auto language =
+        ReadWholeFile(base + L"\\" + Widen(languageFile.empty() ? "vx_en.int" : languageFile));
     const std::string languageBytes = language.value_or("");
     int written = 0;
     for (const auto& name : FilesMatching(base + L"\\Tutorial\\Template", L"*.htm")) {
@@ -88,7 +89,8 @@ int BuildTutorialPages(const std::wstring& folder, const std::string& languageFi
             if (!templateText) continue;
             const std::string section = Narrow(name);
             const std::string page = ExpandTutorialTemplate(*templateText, [&](const std::string& key) {
-                return LookupLanguageText(languageBytes, section, key, SystemAnsiCodePage(), DecodeSingleByte);
+                return LookupLanguageText(languageBytes, section, key, SystemAnsiCodePage(),
+                                          DecodeSingleByte);
             });
             const std::wstring target = base + L"\\Tutorial\\" + name;
             DeleteFileW(target.c_str());

@@ -1,6 +1,7 @@
 #include "mainwindow/main_form_win.h"
 
 #include "app/log.h"
+#include "app/startup_shortcut_win.h"
 #include "core/utf.h"
 #include "intl/application_components.h"
 #include "intl/catalogue.h"
@@ -8,7 +9,6 @@
 #include "intl/language_writer.h"
 #include "mainwindow/main_messages.h"
 #include "mainwindow/opacity.h"
-#include "app/startup_shortcut_win.h"
 #include "platform/win/files_win.h"
 #include "platform/win/paths_win.h"
 #include "platform/win/registry_win.h"
@@ -17,61 +17,42 @@ namespace vx {
 
 namespace {
 
-constexpr wchar_t kClassName[] = L"TMainForm";
-constexpr int kInitialWidth = 360;  // at 96 DPI; the drive list sizes the window once it exists
-constexpr int kInitialHeight = 160;
 constexpr char kAppPathsKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\VX.exe";
+constexpr UINT UM_FREE_RETIRED = UM_DESTROY_NOW + 10;
 
-bool RegisterWindowClass(HINSTANCE instance) {
-    WNDCLASSEXW wc{};
-    if (GetClassInfoExW(instance, kClassName, &wc)) return true;
-    wc.cbSize = sizeof(wc);
-    wc.style = CS_DBLCLKS | CS_DROPSHADOW;
-    wc.lpfnWndProc = DefWindowProcW;  // replaced per window in CreateHandle
-    wc.hInstance = instance;
-    wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-    wc.hIconSm =
-        static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
-                                      GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
-    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
-    wc.lpszClassName = kClassName;
-    return RegisterClassExW(&wc) != 0;
-}
-
-int Scale(int pixels96, UINT dpi) {
-    return MulDiv(pixels96, static_cast<int>(dpi), 96);
+// The main window as a table; its drive list and menus join it with the parts that own them.
+FormSpec MainFormSpec(bool topmost) {
+    FormSpec spec;
+    spec.name = "MainForm";
+    spec.className = "TMainForm";
+    spec.caption = "Vantorix";
+    spec.dialog = false;
+    spec.clientWidth = 344;  // the drive list sizes the window once it exists
+    spec.clientHeight = 120;
+    // Layered in every look, so that the opacity can be set; topmost straight from the stored value.
+    spec.extraExStyle = WS_EX_LAYERED | (topmost ? WS_EX_TOPMOST : 0);
+    spec.classStyle = CS_DROPSHADOW;
+    return spec;
 }
 
 }  // namespace
 
 TMainForm::TMainForm(Registry& settings, bool writeLanguageFile)
-    : settings_(settings), writeLanguageFile_(writeLanguageFile), component_([this] { return hwnd_; }) {}
+    : settings_(settings), writeLanguageFile_(writeLanguageFile) {}
 
-TMainForm::~TMainForm() {
-    UnregisterApplicationComponent(&component_);
-    if (hwnd_) {
-        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-        DestroyWindow(hwnd_);
-    }
-}
+TMainForm::~TMainForm() = default;
 
-HWND TMainForm::CreateHandle() {
-    HINSTANCE instance = GetModuleHandleW(nullptr);
-    if (!RegisterWindowClass(instance)) return nullptr;
-    DWORD exStyle = WS_EX_LAYERED;
-    // The topmost style comes straight from the stored value, before the settings are applied.
-    if (ReadInteger(settings_, kSettingsKey, "StayOnTop") == 1) exStyle |= WS_EX_TOPMOST;
-    const UINT dpi = GetDpiForSystem();
-    HWND hwnd = CreateWindowExW(exStyle, kClassName, component_.Caption().c_str(),
-                                WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME,
-                                options_.Left, options_.Top, Scale(kInitialWidth, dpi),
-                                Scale(kInitialHeight, dpi), nullptr, nullptr, instance, nullptr);
-    if (!hwnd) return nullptr;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TMainForm::WindowProc));
+std::unique_ptr<Form> TMainForm::CreateForm() {
+    auto form = Form::Create(MainFormSpec(ReadInteger(settings_, kSettingsKey, "StayOnTop") == 1));
+    if (!form) return nullptr;
+    form->onMessage = [this](UINT message, WPARAM wParam, LPARAM lParam) {
+        return HandleMessage(message, wParam, lParam);
+    };
+    SetWindowPos(form->Handle(), nullptr, options_.Left, options_.Top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     // A layered window stays invisible until it has its attributes.
-    SetLayeredWindowAttributes(hwnd, 0, OpacityToAlpha(opacity_), LWA_ALPHA);
-    return hwnd;
+    SetLayeredWindowAttributes(form->Handle(), 0, OpacityToAlpha(opacity_), LWA_ALPHA);
+    return form;
 }
 
 bool TMainForm::FormCreate() {
@@ -84,7 +65,6 @@ bool TMainForm::FormCreate() {
 
     SetErrorMode(GetErrorMode() | SEM_NOOPENFILEERRORBOX | SEM_FAILCRITICALERRORS);
 
-    RegisterApplicationComponent(&component_);
     FillDefaultCatalogueIfEmpty();
 
     try {
@@ -103,19 +83,19 @@ bool TMainForm::FormCreate() {
 
     opacity_ = ReadTransparency(settings_);
     options_.Transparency = opacity_;
-    hwnd_ = CreateHandle();
-    if (!hwnd_) {
+    // The form is translated as soon as it exists.
+    form_ = CreateForm();
+    if (!form_) {
         LogLine("/FormCreate");
         return false;
     }
     if (!options_.StayOnTop) {
-        SetWindowPos(hwnd_, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        SetWindowPos(Handle(), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
-    PostMessageW(hwnd_, UM_INVALIDATE, 0, 0);
+    PostMessageW(Handle(), UM_INVALIDATE, 0, 0);
     ApplyOpacity(opacity_);
     noSaveOnClose_ = false;
     LogLine("/FormCreate");
-    TranslateWindow(component_);
     return true;
 }
 
@@ -125,14 +105,14 @@ void TMainForm::ShowAtStart() {
 
 void TMainForm::ShowMainWindow() {
     FormShow();
-    ShowWindow(hwnd_, SW_SHOW);
-    UpdateWindow(hwnd_);
+    ShowWindow(Handle(), SW_SHOW);
+    UpdateWindow(Handle());
 }
 
 void TMainForm::FormShow() {
     LogLine("FormShow");
     RECT rect{};
-    GetWindowRect(hwnd_, &rect);
+    GetWindowRect(Handle(), &rect);
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;
     int left = options_.Left;
@@ -141,17 +121,17 @@ void TMainForm::FormShow() {
         left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
         top = (GetSystemMetrics(SM_CYSCREEN) - height) / 4;
     }
-    SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     if (!firstShowDone_) {
         firstShowDone_ = true;
-        PostMessageW(hwnd_, UM_SHOW_TIP, 0, 0);
+        PostMessageW(Handle(), UM_SHOW_TIP, 0, 0);
     }
-    PostMessageW(hwnd_, UM_INVALIDATE, 0, 0);
+    PostMessageW(Handle(), UM_INVALIDATE, 0, 0);
     if (writeLanguageFile_) {
         writeLanguageFile_ = false;
         WriteReferenceLanguageFile();
     }
-    PostMessageW(hwnd_, UM_APPLY_TOPMOST, 0, 0);
+    PostMessageW(Handle(), UM_APPLY_TOPMOST, 0, 0);
     LogLine("/FormShow");
 }
 
@@ -162,16 +142,16 @@ void TMainForm::WriteReferenceLanguageFile() {
         WriteLanguageFile(AllApplicationComponents(), MainWindowExclusions(), *CurrentCatalogue());
     if (!WriteWholeFile(path, text)) {
         const std::wstring message = L"Cannot write " + path;
-        MessageBoxW(hwnd_, message.c_str(), L"Vantorix", MB_ICONERROR | MB_OK);
+        MessageBoxW(Handle(), message.c_str(), L"Vantorix", MB_ICONERROR | MB_OK);
         return;
     }
-    MessageBoxW(hwnd_, L"Don't forget to add Tutorial.txt to vx_en.int file", L"Vantorix",
+    MessageBoxW(Handle(), L"Don't forget to add Tutorial.txt to vx_en.int file", L"Vantorix",
                 MB_ICONINFORMATION | MB_OK);
 }
 
 void TMainForm::RememberPosition() {
     RECT rect{};
-    if (hwnd_ && IsWindowVisible(hwnd_) && !IsIconic(hwnd_) && GetWindowRect(hwnd_, &rect)) {
+    if (Handle() && IsWindowVisible(Handle()) && !IsIconic(Handle()) && GetWindowRect(Handle(), &rect)) {
         options_.Left = rect.left;
         options_.Top = rect.top;
     }
@@ -179,7 +159,7 @@ void TMainForm::RememberPosition() {
 
 void TMainForm::SaveSettings() {
     RememberPosition();
-    options_.Visible = hwnd_ && IsWindowVisible(hwnd_);
+    options_.Visible = Handle() && IsWindowVisible(Handle());
     SaveOptions(settings_, options_);
 }
 
@@ -188,66 +168,56 @@ void TMainForm::FormClose() {
     closing_ = true;
     if (!noSaveOnClose_) SaveSettings();
     // Destroyed once the message that asked for the close has returned.
-    PostMessageW(hwnd_, UM_DESTROY_NOW, 0, 0);
+    PostMessageW(Handle(), UM_DESTROY_NOW, 0, 0);
 }
 
 void TMainForm::ApplyOpacity(int percent) {
     opacity_ = percent;
-    SetLayeredWindowAttributes(hwnd_, 0, OpacityToAlpha(percent), LWA_ALPHA);
+    SetLayeredWindowAttributes(Handle(), 0, OpacityToAlpha(percent), LWA_ALPHA);
 }
 
 void TMainForm::ApplyTopmost() {
-    SetWindowPos(hwnd_, options_.StayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+    SetWindowPos(Handle(), options_.StayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void TMainForm::ActivateInstance() {
-    if (IsWindowVisible(hwnd_) && !IsIconic(hwnd_)) return;
-    if (IsIconic(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
-    if (!IsWindowVisible(hwnd_)) ShowMainWindow();
+    if (IsWindowVisible(Handle()) && !IsIconic(Handle())) return;
+    if (IsIconic(Handle())) ShowWindow(Handle(), SW_RESTORE);
+    if (!IsWindowVisible(Handle())) ShowMainWindow();
     if (!options_.StayOnTop) {
         // Brings the window to the front without leaving it topmost.
-        SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-        SetWindowPos(hwnd_, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        SetWindowPos(Handle(), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     }
 }
 
 void TMainForm::RecreateHandle() {
-    const bool wasVisible = IsWindowVisible(hwnd_) != FALSE;
+    const bool wasVisible = IsWindowVisible(Handle()) != FALSE;
     RememberPosition();
-    ShowWindow(hwnd_, SW_HIDE);
-    HWND old = hwnd_;
-    HWND fresh = CreateHandle();
+    ShowWindow(Handle(), SW_HIDE);
+    auto fresh = CreateForm();
     if (!fresh) {
-        if (wasVisible) ShowWindow(old, SW_SHOW);
+        if (wasVisible) ShowWindow(Handle(), SW_SHOW);
         return;
     }
-    hwnd_ = fresh;
-    SetWindowLongPtrW(old, GWLP_USERDATA, 0);  // the old handle no longer speaks for this form
-    DestroyWindow(old);
+    // The old form is handling this very message: it is freed once the message has returned.
+    form_->onMessage = nullptr;
+    retired_ = std::move(form_);
+    form_ = std::move(fresh);
+    PostMessageW(Handle(), UM_FREE_RETIRED, 0, 0);
     ApplyOpacity(opacity_);
     if (wasVisible) ShowMainWindow();
 }
 
-void TMainForm::Paint(HWND hwnd) {
+void TMainForm::Paint() {
     PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd, &ps);
+    HDC dc = BeginPaint(Handle(), &ps);
     FillRect(dc, &ps.rcPaint, GetSysColorBrush(COLOR_BTNFACE));
-    EndPaint(hwnd, &ps);
+    EndPaint(Handle(), &ps);
 }
 
-LRESULT CALLBACK TMainForm::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* form = reinterpret_cast<TMainForm*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!form) return DefWindowProcW(hwnd, message, wParam, lParam);
-    try {
-        return form->HandleMessage(hwnd, message, wParam, lParam);
-    } catch (...) {
-        LogLine("Unhandled error in a main window message");
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-}
-
-LRESULT TMainForm::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+std::optional<LRESULT> TMainForm::HandleMessage(UINT message, [[maybe_unused]] WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CLOSE:
             FormClose();
@@ -258,24 +228,22 @@ LRESULT TMainForm::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
             SaveSettings();
             return 0;
         case WM_DESTROY:
-            if (hwnd == hwnd_) {
-                hwnd_ = nullptr;
-                PostQuitMessage(0);
-            }
+            PostQuitMessage(0);
             return 0;
         case WM_ERASEBKGND:
             return 1;
         case WM_PAINT:
-            Paint(hwnd);
+            Paint();
             return 0;
         case WM_DPICHANGED: {
             const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-            SetWindowPos(hwnd, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                         suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+            SetWindowPos(Handle(), nullptr, suggested->left, suggested->top,
+                         suggested->right - suggested->left, suggested->bottom - suggested->top,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
             return 0;
         }
         case UM_INVALIDATE:
-            InvalidateRect(hwnd, nullptr, TRUE);
+            InvalidateRect(Handle(), nullptr, TRUE);
             return 0;
         case UM_CLOSE_INSTANCE:
             FormClose();
@@ -289,21 +257,27 @@ LRESULT TMainForm::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
             FormClose();
             return 0;
         case UM_RECREATE_WINDOW:
-            PostMessageW(hwnd, UM_RECREATE_NOW, 0, 0);
+            PostMessageW(Handle(), UM_RECREATE_NOW, 0, 0);
             return 0;
         case UM_RECREATE_NOW:
             RecreateHandle();
+            return 0;
+        case UM_FREE_RETIRED:
+            retired_.reset();
             return 0;
         case UM_APPLY_TOPMOST:
             ApplyTopmost();
             return 0;
         case UM_DESTROY_NOW:
-            DestroyWindow(hwnd);
+            // The form, and with it the window, goes once this message has returned.
+            form_->onMessage = nullptr;
+            retired_ = std::move(form_);
+            PostQuitMessage(0);
             return 0;
         case UM_PIES_PAINTED:
             return 0;
         default:
-            return DefWindowProcW(hwnd, message, wParam, lParam);
+            return std::nullopt;
     }
 }
 

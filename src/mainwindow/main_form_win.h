@@ -1,11 +1,14 @@
 #pragma once
 // The main window: owner of the in-memory settings; found by other processes by its class
-// "TMainForm" and caption "Vantorix".
+// "TMainForm" and caption "Vantorix". Built with the forms toolkit as the form "MainForm".
 #include <windows.h>
 
+#include <memory>
+#include <optional>
+
 #include "app/options.h"
-#include "mainwindow/main_form_component_win.h"
 #include "platform/registry.h"
+#include "ui/form_win.h"
 
 namespace vx {
 
@@ -21,23 +24,22 @@ public:
     bool FormCreate();
     // Shows the window unless the settings say the program starts hidden.
     void ShowAtStart();
-    HWND Handle() const { return hwnd_; }
+    HWND Handle() const { return form_ ? form_->Handle() : nullptr; }
     // Set by UM_RESTART: the caller starts a new VX.exe once this window is gone.
     bool RestartRequested() const { return restartRequested_; }
     const Options& CurrentOptions() const { return options_; }
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    std::unique_ptr<Form> CreateForm();
+    std::optional<LRESULT> HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
-    HWND CreateHandle();
     void ShowMainWindow();
     void FormShow();
     void FormClose();
     void SaveSettings();
     void RememberPosition();
     void ApplyOpacity(int percent);
-    void Paint(HWND hwnd);
+    void Paint();
     void ActivateInstance();
     void RecreateHandle();
     void ApplyTopmost();
@@ -46,8 +48,8 @@ private:
     Registry& settings_;
     bool writeLanguageFile_;
     Options options_;
-    MainFormComponent component_;
-    HWND hwnd_ = nullptr;
+    std::unique_ptr<Form> form_;
+    std::unique_ptr<Form> retired_;  // the form a recreation replaced, freed once its message returned
     bool noSaveOnClose_ = false;
     bool restartRequested_ = false;
     bool closing_ = false;

@@ -89,7 +89,9 @@ struct FormSpec {
     std::string caption{};
     int clientWidth = 300;
     int clientHeight = 200;
-    bool dialog = true;  // a dialog frame; false: a sizeable main-window frame
+    bool dialog = true;              // a dialog frame; false: a sizeable main-window frame
+    unsigned long extraExStyle = 0;  // e.g. WS_EX_LAYERED, WS_EX_TOPMOST
+    unsigned classStyle = 0;         // e.g. CS_DROPSHADOW
     std::vector<ControlSpec> controls{};
     std::vector<MenuItemSpec> mainMenu{};
     std::vector<PopupMenuSpec> popupMenus{};

@@ -79,18 +79,21 @@ bool Form::Build(HWND owner) {
     WNDCLASSEXW wc{};
     if (!GetClassInfoExW(instance, className.c_str(), &wc)) {
         wc.cbSize = sizeof(wc);
-        wc.style = CS_DBLCLKS;
+        wc.style = CS_DBLCLKS | spec_.classStyle;
         wc.lpfnWndProc = &Form::WindowProc;
         wc.hInstance = instance;
         wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
         wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
         wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+        wc.hIconSm =
+            static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                          GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
         wc.lpszClassName = className.c_str();
         if (!RegisterClassExW(&wc)) return false;
     }
     const DWORD style = spec_.dialog ? (WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN)
                                      : (WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN);
-    const DWORD exStyle = spec_.dialog ? WS_EX_DLGMODALFRAME : 0;
+    const DWORD exStyle = (spec_.dialog ? WS_EX_DLGMODALFRAME : 0) | spec_.extraExStyle;
     HMENU bar = nullptr;
     if (!spec_.mainMenu.empty()) bar = menus_.CreateBar(spec_.mainMenu, nextMenuId_);
     for (const auto& popup : spec_.popupMenus) menus_.CreatePopup(popup.name, popup.items, nextMenuId_);
@@ -396,6 +399,10 @@ LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
 }
 
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    // The owner of the form sees every message first.
+    if (onMessage) {
+        if (auto result = onMessage(message, wParam, lParam)) return *result;
+    }
     switch (message) {
         case WM_COMMAND: {
             const UINT id = LOWORD(wParam);
@@ -465,9 +472,6 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return 0;
         default:
-            if (onMessage) {
-                if (auto result = onMessage(message, wParam, lParam)) return *result;
-            }
             return DefWindowProcW(hwnd_, message, wParam, lParam);
     }
 }

@@ -44,7 +44,7 @@ public:
     std::function<bool()> onCloseQuery;
     // Notifications of a control by name (custom draw, virtual rows, clicks); a value is the result.
     std::function<std::optional<LRESULT>(const std::string& control, NMHDR* header)> onNotify;
-    // Messages the form does not handle itself.
+    // Every message, before the form's own handling; a value is the result and ends the handling.
     std::function<std::optional<LRESULT>(UINT message, WPARAM wParam, LPARAM lParam)> onMessage;
 
     void ShowPage(const std::string& pageControl, size_t index);

@@ -42,7 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     form.Own(std::make_unique<PlainComponent>("tbBars", "TdxBarManager", ComponentKind::ToolbarManager))
         .WithList(ListProperty::Bars, {"Main"})
         .WithBarHints({"Open"});
-    form.Own(std::make_unique<PlainComponent>("tvNodes", "TTreeView", ComponentKind::TreeView, kNodeExportTag))
+    form.Own(
+            std::make_unique<PlainComponent>("tvNodes", "TTreeView", ComponentKind::TreeView, kNodeExportTag))
         .WithList(ListProperty::Nodes, {"a", "b", "c"});
 
     LanguageFonts fonts;

@@ -5,7 +5,9 @@
 #include "core/utf.h"
 #include "intl/catalogue.h"
 #include "intl/language_state.h"
+#include "intl/language_win.h"
 #include "intl/language_writer.h"
+#include "platform/win/files_win.h"
 #include "screenshot_win.h"
 #include "ui/form_win.h"
 
@@ -394,6 +396,35 @@ TEST_F(ToolkitTest, MenuItemsCopyWithSubItemsAndMarks) {
     EXPECT_EQ(MenuText(GetSubMenu(trayCopy, 1), 0), L"Disk &Defragmenter");
     DestroyMenu(copy);
     DestroyMenu(trayCopy);
+}
+
+}  // namespace
+}  // namespace vx
+
+namespace vx {
+namespace {
+
+TEST_F(ToolkitTest, LoadingALanguageFileTranslatesTheOpenWindowsAtOnce) {
+    auto form = Form::Create(DemoForm());
+    ASSERT_NE(form, nullptr);
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring path = std::wstring(temp) + L"vx_live.int";
+    // Code page 1251: "Выход" for the Exit item.
+    ASSERT_TRUE(
+        WriteWholeFile(path,
+                       "[Intl File 4.0]\r\nLanguage=Russian\r\nCharset=204\r\n[dlgDemo]\r\nCaption=Live\r\n"
+                       "miExit.Caption=\xC2\xFB\xF5\xEE\xE4\r\n[Strings]\r\nOctets\r\n"));
+    ASSERT_TRUE(LoadLanguageFile(path));
+    EXPECT_EQ(TextOf(form->Handle()), L"Live");
+    EXPECT_EQ(MenuText(GetSubMenu(GetMenu(form->Handle()), 0), 4), L"\u0412\u044b\u0445\u043e\u0434");
+    EXPECT_EQ(CatalogueText(0), "Octets");
+    EXPECT_EQ(CurrentLanguage().fonts.charset, 204);
+    EXPECT_FALSE(LoadLanguageFile(std::wstring(temp) + L"vx_missing.int"));
+    EXPECT_EQ(TextOf(form->Handle()), L"Live");  // a missing file changes nothing
+    DeleteFileW(path.c_str());
+    PublishCatalogue({});
+    CurrentLanguage().fonts.charset = 1;
 }
 
 }  // namespace
