@@ -51,20 +51,21 @@ public:
     virtual std::string GetText(TextProperty property) const = 0;
     virtual void SetText(TextProperty property, const std::string& value) = 0;
 
-    virtual size_t Count(ListProperty list) const = 0;
-    virtual std::string GetItem(ListProperty list, size_t index) const = 0;
-    virtual void SetItem(ListProperty list, size_t index, const std::string& value) = 0;
+    // Components without lists, bars, fonts or owned components keep these defaults.
+    virtual size_t Count(ListProperty) const { return 0; }
+    virtual std::string GetItem(ListProperty, size_t) const { return {}; }
+    virtual void SetItem(ListProperty, size_t, const std::string&) {}
 
     // Toolbar bars: the hint of a bar's first caption button.
-    virtual bool BarHasCaptionButtons(size_t bar) const = 0;
-    virtual std::string BarButtonHint(size_t bar) const = 0;
-    virtual void SetBarButtonHint(size_t bar, const std::string& value) = 0;
+    virtual bool BarHasCaptionButtons(size_t) const { return false; }
+    virtual std::string BarButtonHint(size_t) const { return {}; }
+    virtual void SetBarButtonHint(size_t, const std::string&) {}
 
     // A toolbar manager sets its bars' fonts too.
-    virtual void ApplyFont(const FontChange& font) = 0;
+    virtual void ApplyFont(const FontChange&) {}
 
     // The components a window owns directly, in creation order; empty for the others.
-    virtual std::vector<Component*> OwnedComponents() const = 0;
+    virtual std::vector<Component*> OwnedComponents() const { return {}; }
 };
 
 // Every window that exists, in the application's order.

@@ -43,7 +43,6 @@ public:
 
     void ApplyFont(const FontChange& font) override;
     void SetFont(HFONT font);
-    std::vector<Component*> OwnedComponents() const override { return {}; }
 
     // Tree views: the node handles in tree order, filled at creation.
     void SetTreeNodes(std::vector<HTREEITEM> nodes) { nodes_ = std::move(nodes); }

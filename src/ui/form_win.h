@@ -59,12 +59,6 @@ public:
     bool HasText(TextProperty property) const override { return property == TextProperty::Caption; }
     std::string GetText(TextProperty property) const override;
     void SetText(TextProperty property, const std::string& value) override;
-    size_t Count(ListProperty) const override { return 0; }
-    std::string GetItem(ListProperty, size_t) const override { return {}; }
-    void SetItem(ListProperty, size_t, const std::string&) override {}
-    bool BarHasCaptionButtons(size_t) const override { return false; }
-    std::string BarButtonHint(size_t) const override { return {}; }
-    void SetBarButtonHint(size_t, const std::string&) override {}
     void ApplyFont(const FontChange& font) override;
     std::vector<Component*> OwnedComponents() const override;
 

@@ -31,14 +31,6 @@ public:
     }
     std::string GetText(TextProperty property) const override;
     void SetText(TextProperty property, const std::string& value) override;
-    size_t Count(ListProperty) const override { return 0; }
-    std::string GetItem(ListProperty, size_t) const override { return {}; }
-    void SetItem(ListProperty, size_t, const std::string&) override {}
-    bool BarHasCaptionButtons(size_t) const override { return false; }
-    std::string BarButtonHint(size_t) const override { return {}; }
-    void SetBarButtonHint(size_t, const std::string&) override {}
-    void ApplyFont(const FontChange&) override {}
-    std::vector<Component*> OwnedComponents() const override { return {}; }
 
     // Sub-items, when this item opens a submenu.
     std::vector<MenuItem*> children;

@@ -4,6 +4,7 @@
 
 #include "intl/language_state.h"
 #include "ui/dialogs_win.h"
+#include "message_pump_win.h"
 #include "ui/form_win.h"
 #include "ui/tray_icon_win.h"
 
@@ -11,14 +12,6 @@ namespace vx {
 namespace {
 
 using CK = ControlKind;
-
-void Pump(int rounds = 20) {
-    MSG message;
-    for (int i = 0; i < rounds; ++i) {
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-        Sleep(5);
-    }
-}
 
 FormSpec ListsForm() {
     FormSpec f;
@@ -76,7 +69,7 @@ TEST(ToolkitLists, VirtualListViewAsksForItsRows) {
     EXPECT_EQ(std::wstring(cell), L"size 77777");
     ShowWindow(form->Handle(), SW_SHOW);
     UpdateWindow(form->Handle());
-    Pump();
+    e2e::PumpMessages();
     EXPECT_GT(customDraws, 0) << "cells are drawn through the form's handler";
 }
 
@@ -84,7 +77,7 @@ TEST(ToolkitLists, TreeCheckBoxesAndWizardPages) {
     auto form = Form::Create(ListsForm());
     ASSERT_NE(form, nullptr);
     ShowWindow(form->Handle(), SW_SHOW);
-    Pump();
+    e2e::PumpMessages();
     HWND tree = form->ControlHandle("tvDisks");
     HTREEITEM first = TreeView_GetRoot(tree);
     TreeView_SetCheckState(tree, first, TRUE);

@@ -9,6 +9,7 @@
 #include "intl/language_writer.h"
 #include "platform/win/files_win.h"
 #include "screenshot_win.h"
+#include "message_pump_win.h"
 #include "ui/form_win.h"
 
 namespace vx {
@@ -179,21 +180,13 @@ protected:
     void TearDown() override { CurrentLanguage().lines.clear(); }
 };
 
-void Pump() {
-    MSG message;
-    for (int i = 0; i < 20; ++i) {
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-        Sleep(10);
-    }
-}
-
 TEST_F(ToolkitTest, DemoFormShowsEveryControlAtTwoDpis) {
     for (const UINT dpi : {96u, 144u}) {
         auto form = Form::Create(DemoForm(), nullptr, dpi);
         ASSERT_NE(form, nullptr);
         SetWindowPos(form->Handle(), HWND_TOP, 10, 10, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
         SendMessageW(form->Handle(), WM_COMMAND, 0, 0);
-        Pump();
+        e2e::PumpMessages();
         RECT client;
         GetClientRect(form->Handle(), &client);
         EXPECT_EQ(client.right, MulDiv(560, dpi, 96));
