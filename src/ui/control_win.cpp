@@ -61,6 +61,8 @@ const wchar_t* Win32ClassOf(ControlKind kind) {
             return L"RICHEDIT50W";  // Msftedit.dll
         case ControlKind::ToolBar:
             return TOOLBARCLASSNAMEW;
+        case ControlKind::NavBar:
+            return L"LISTBOX";
     }
     return L"STATIC";
 }
@@ -79,11 +81,13 @@ DWORD Win32StyleOf(const ControlSpec& spec) {
         case ControlKind::Edit:
             return common | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL;
         case ControlKind::ComboList:
-            return common | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
+            return common | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST |
+                   (spec.ownerDraw ? CBS_OWNERDRAWFIXED | CBS_HASSTRINGS : 0);
         case ControlKind::ComboEdit:
             return common | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL;
         case ControlKind::ListBox:
-            return common | WS_TABSTOP | WS_BORDER | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
+            return common | WS_TABSTOP | WS_BORDER | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
+                   (spec.ownerDraw ? LBS_OWNERDRAWFIXED | LBS_HASSTRINGS : 0);
         case ControlKind::GroupBox:
         case ControlKind::Panel:
             return common | WS_CLIPSIBLINGS;
@@ -111,6 +115,9 @@ DWORD Win32StyleOf(const ControlSpec& spec) {
             return common | WS_TABSTOP;
         case ControlKind::RichEdit:
             return common | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL;
+        case ControlKind::NavBar:
+            return common | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_OWNERDRAWFIXED |
+                   LBS_HASSTRINGS;
         case ControlKind::ToolBar:
             return common | TBSTYLE_FLAT | TBSTYLE_LIST | TBSTYLE_TOOLTIPS | CCS_NODIVIDER | CCS_NORESIZE |
                    CCS_NOPARENTALIGN;
@@ -166,6 +173,8 @@ std::string Control::ClassName() const {
             return "TRichEdit";
         case ControlKind::ToolBar:
             return "TdxBarManager";
+        case ControlKind::NavBar:
+            return "TdxNavBar";
     }
     return "TControl";
 }
@@ -180,6 +189,8 @@ ComponentKind Control::Kind() const {
             return ComponentKind::TabControl;
         case ControlKind::ToolBar:
             return ComponentKind::ToolbarManager;
+        case ControlKind::NavBar:
+            return ComponentKind::Other;
         case ControlKind::TrackBar:
         case ControlKind::UpDown:
         case ControlKind::HotKey:
@@ -263,7 +274,7 @@ size_t Control::Count(ListProperty list) const {
     switch (list) {
         case ListProperty::Items:
             if (IsComboKind(spec_.kind)) return static_cast<size_t>(SendMessageW(handle_, CB_GETCOUNT, 0, 0));
-            if (spec_.kind == ControlKind::ListBox)
+            if (spec_.kind == ControlKind::ListBox || spec_.kind == ControlKind::NavBar)
                 return static_cast<size_t>(SendMessageW(handle_, LB_GETCOUNT, 0, 0));
             return 0;
         case ListProperty::Columns:

@@ -29,6 +29,7 @@ enum class ControlKind {
     HyperLink,    // THyperLink
     RichEdit,     // TRichEdit: formatted, read-only text
     ToolBar,      // TdxBarManager with one bar: `caption` is the bar's, `buttons` its buttons
+    NavBar,       // TdxNavBar: a column of category links, `items` their captions
 };
 
 enum Anchor : unsigned {
@@ -73,6 +74,7 @@ struct ControlSpec {
     bool virtualList = false;  // list views: rows come from the form's notification handler
     bool checkBoxes = false;   // list and tree views: state images with check boxes
     bool hideTabs = false;     // page controls: pages without visible tabs (wizards)
+    bool ownerDraw = false;    // combo and list boxes: rows drawn by the form's onDrawItem
     int minimum = 0;
     int maximum = 100;
     int position = 0;

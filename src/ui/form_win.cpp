@@ -199,14 +199,17 @@ void Form::CreateControl(const ControlSpec& spec) {
             break;
         case ControlKind::ComboList:
         case ControlKind::ComboEdit:
-        case ControlKind::ListBox: {
-            const bool combo = spec.kind != ControlKind::ListBox;
+        case ControlKind::ListBox:
+        case ControlKind::NavBar: {
+            const bool combo = spec.kind == ControlKind::ComboList || spec.kind == ControlKind::ComboEdit;
             for (const auto& item : spec.items) {
                 SendMessageW(handle, combo ? CB_ADDSTRING : LB_ADDSTRING, 0,
                              reinterpret_cast<LPARAM>(Widen(item).c_str()));
             }
             if (!spec.items.empty())
                 SendMessageW(handle, combo ? CB_SETCURSEL : LB_SETCURSEL, spec.position, 0);
+            // Rows are measured while the control is being created, before the form knows it.
+            if (spec.kind == ControlKind::NavBar) SendMessageW(handle, LB_SETITEMHEIGHT, 0, Scale(22));
             break;
         }
         case ControlKind::ListView: {
@@ -463,6 +466,23 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SIZE:
             Layout(LOWORD(lParam), HIWORD(lParam));
             return 0;
+        case WM_MEASUREITEM: {
+            auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+            if (measure->CtlType == ODT_MENU) break;
+            const Control* control = FindControlById(measure->CtlID);
+            measure->itemHeight =
+                static_cast<UINT>(Scale(control && control->Spec().kind == ControlKind::NavBar ? 22 : 16));
+            return TRUE;
+        }
+        case WM_DRAWITEM: {
+            auto* draw = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+            if (draw->CtlType == ODT_MENU) break;
+            const Control* control = FindControlById(draw->CtlID);
+            if (!control) break;
+            if (onDrawItem && onDrawItem(control->Name(), *draw)) return TRUE;
+            DrawListItem(*control, *draw);
+            return TRUE;
+        }
         case WM_CLOSE:
             if (onCloseQuery && !onCloseQuery()) return 0;
             if (modal_) {
@@ -474,6 +494,60 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         default:
             return DefWindowProcW(hwnd_, message, wParam, lParam);
     }
+    return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+const Control* Form::FindControlById(UINT id) const {
+    for (const auto& control : controls_) {
+        if (static_cast<UINT>(GetDlgCtrlID(control->Handle())) == id) return control.get();
+    }
+    return nullptr;
+}
+
+// Rows of owner-drawn lists that the form's owner left to the toolkit: plain text, and the
+// links of a navigation bar with the chosen one in bold.
+void Form::DrawListItem(const Control& control, const DRAWITEMSTRUCT& draw) {
+    if (draw.itemID == static_cast<UINT>(-1)) return;
+    const bool selected = (draw.itemState & ODS_SELECTED) != 0;
+    const bool navigation = control.Spec().kind == ControlKind::NavBar;
+    FillRect(draw.hDC, &draw.rcItem,
+             GetSysColorBrush(navigation ? COLOR_WINDOW
+                              : selected ? COLOR_HIGHLIGHT
+                                         : COLOR_WINDOW));
+    const std::wstring text = Widen(control.GetItem(ListProperty::Items, draw.itemID));
+    LOGFONTW logFont{};
+    GetObjectW(font_.get(), sizeof(logFont), &logFont);
+    if (navigation) {
+        logFont.lfUnderline = TRUE;
+        if (selected) logFont.lfWeight = FW_BOLD;
+    }
+    UniqueFont rowFont(CreateFontIndirectW(&logFont));
+    HGDIOBJ previous = SelectObject(draw.hDC, rowFont.get());
+    SetBkMode(draw.hDC, TRANSPARENT);
+    COLORREF link = GetSysColor(COLOR_HOTLIGHT);
+    // Some themes give links a colour too pale to read on a white list.
+    if (GetRValue(link) * 3 + GetGValue(link) * 6 + GetBValue(link) > 1600) link = RGB(0, 102, 204);
+    SetTextColor(draw.hDC,
+                 navigation ? link : GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+    RECT textRect = draw.rcItem;
+    textRect.left += Scale(navigation ? 8 : 2);
+    DrawTextW(draw.hDC, text.c_str(), static_cast<int>(text.size()), &textRect,
+              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+    SelectObject(draw.hDC, previous);
+    if ((draw.itemState & ODS_FOCUS) && !navigation) DrawFocusRect(draw.hDC, &draw.rcItem);
+}
+
+int Form::SelectedIndex(const std::string& name) const {
+    const Control* control = FindControl(name);
+    if (!control) return -1;
+    const ControlKind kind = control->Spec().kind;
+    if (kind == ControlKind::ComboList || kind == ControlKind::ComboEdit) {
+        return static_cast<int>(SendMessageW(control->Handle(), CB_GETCURSEL, 0, 0));
+    }
+    if (kind == ControlKind::ListBox || kind == ControlKind::NavBar) {
+        return static_cast<int>(SendMessageW(control->Handle(), LB_GETCURSEL, 0, 0));
+    }
+    return -1;
 }
 
 ToolButton* Form::FindToolButton(const std::string& name) const {

@@ -47,7 +47,12 @@ public:
     // Every message, before the form's own handling; a value is the result and ends the handling.
     std::function<std::optional<LRESULT>(UINT message, WPARAM wParam, LPARAM lParam)> onMessage;
 
+    // Rows of owner-drawn combo and list boxes; false leaves the row to the toolkit.
+    std::function<bool(const std::string& control, const DRAWITEMSTRUCT& draw)> onDrawItem;
+
     void ShowPage(const std::string& pageControl, size_t index);
+    // The chosen row of a combo box, list box or navigation bar; -1 for none.
+    int SelectedIndex(const std::string& name) const;
     void SetVirtualRowCount(const std::string& listView, int rows);
 
     // Component
@@ -68,6 +73,8 @@ private:
     void CreateControl(const ControlSpec& spec);
     void Layout(int width, int height);
     ToolButton* FindToolButtonById(UINT id) const;
+    const Control* FindControlById(UINT id) const;
+    void DrawListItem(const Control& control, const DRAWITEMSTRUCT& draw);
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -50,3 +50,30 @@ TEST(Opacity, AlphaIsRoundedPercentOf255) {
 
 }  // namespace
 }  // namespace vx
+
+#include <stdexcept>
+
+#include "core/once_at_a_time.h"
+
+namespace vx {
+namespace {
+
+TEST(OnceAtATime, ASecondRequestWhileOpenDoesNothing) {
+    OnceAtATime dialog;
+    int shown = 0;
+    bool nestedRan = true;
+    EXPECT_TRUE(dialog.Run([&] {
+        ++shown;
+        nestedRan = dialog.Run([&] { ++shown; });  // e.g. a menu command while the dialog is modal
+    }));
+    EXPECT_FALSE(nestedRan);
+    EXPECT_EQ(shown, 1);
+    EXPECT_FALSE(dialog.Busy());
+    // An error inside the dialog does not leave it marked as open.
+    EXPECT_THROW(dialog.Run([] { throw std::runtime_error("failed"); }), std::runtime_error);
+    EXPECT_TRUE(dialog.Run([&] { ++shown; }));
+    EXPECT_EQ(shown, 2);
+}
+
+}  // namespace
+}  // namespace vx

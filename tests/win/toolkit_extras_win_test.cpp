@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "intl/language_state.h"
+#include "screenshot_win.h"
 #include "ui/dialogs_win.h"
 #include "message_pump_win.h"
 #include "ui/form_win.h"
@@ -89,6 +90,50 @@ TEST(ToolkitLists, TreeCheckBoxesAndWizardPages) {
     form->ShowPage("pcWizard", 1);
     EXPECT_FALSE(IsWindowVisible(form->ControlHandle("tsStep1")));
     EXPECT_TRUE(IsWindowVisible(form->ControlHandle("tsStep2")));
+}
+
+TEST(ToolkitLists, NavigationBarAndOwnerDrawnCombo) {
+    FormSpec f;
+    f.name = "dlgNav";
+    f.className = "TdlgNav";
+    f.caption = "Categories";
+    f.clientWidth = 300;
+    f.clientHeight = 200;
+    f.controls = {
+        {.kind = CK::NavBar,
+         .name = "nbCategories",
+         .bounds = {0, 0, 140, 200},
+         .items = {"Largest files", "Oldest files", "Temporary files"}},
+        {.kind = CK::ComboList,
+         .name = "cbColour",
+         .bounds = {150, 8, 140, 200},
+         .items = {"Red", "Green", "Blue"},
+         .ownerDraw = true},
+    };
+    auto form = Form::Create(f);
+    ASSERT_NE(form, nullptr);
+    int comboRowsDrawn = 0;
+    form->onDrawItem = [&](const std::string& control, const DRAWITEMSTRUCT&) {
+        if (control != "cbColour") return false;
+        ++comboRowsDrawn;
+        return false;  // the toolkit still draws the text
+    };
+    std::vector<std::string> commands;
+    form->onCommand = [&](const std::string& name) { commands.push_back(name); };
+    SetWindowPos(form->Handle(), HWND_TOP, 600, 10, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+    UpdateWindow(form->Handle());
+    e2e::PumpMessages();
+    HWND nav = form->ControlHandle("nbCategories");
+    EXPECT_EQ(SendMessageW(nav, LB_GETCOUNT, 0, 0), 3);
+    EXPECT_EQ(SendMessageW(nav, LB_GETITEMHEIGHT, 0, 0), 22);
+    SendMessageW(nav, LB_SETCURSEL, 2, 0);
+    SendMessageW(form->Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(nav), LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(nav));
+    EXPECT_EQ(form->SelectedIndex("nbCategories"), 2);
+    EXPECT_EQ(commands, std::vector<std::string>{"nbCategories"});
+    EXPECT_GT(comboRowsDrawn, 0);
+    e2e::PumpMessages();
+    e2e::SaveScreenshot(L"toolkit-navigation-bar");
 }
 
 TEST(ToolkitDialogs, InputBoxReturnsTheTextOrNothing) {
