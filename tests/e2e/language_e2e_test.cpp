@@ -75,6 +75,16 @@ std::string WriteReferenceFile() {
 }
 
 TEST_F(LanguageTest, SlashIntlWritesTheReferenceFileThatReadsBackUnchanged) {
+    // The file the build put beside VX.exe comes back after the test.
+    const std::wstring built = ExeDirectoryWithSlash() + L"vx_en.int";
+    const auto original = ReadWholeFile(built);
+    struct Restore {
+        const std::wstring& path;
+        const std::optional<std::string>& bytes;
+        ~Restore() {
+            if (bytes) WriteWholeFile(path, *bytes);
+        }
+    } restore{built, original};
     const std::string first = WriteReferenceFile();
     ASSERT_FALSE(first.empty());
     const auto lines = SplitLines(first);
