@@ -79,7 +79,8 @@ std::vector<DriveRecord> GetDisksList(Volumes& volumes, Options& options) {
     return drives;
 }
 
-FilledDrives FillDisks(Volumes& volumes, Options& options) {
+FilledDrives FillDisks(Volumes& volumes, Options& options,
+                       const std::function<void(FilledDrives& filled)>& addDisks) {
     LogLine("FillDisks");
     FilledDrives filled;
     filled.drives = GetDisksList(volumes, options);
@@ -100,6 +101,7 @@ FilledDrives FillDisks(Volumes& volumes, Options& options) {
         LogLine("Get disk label for " + drive.Name + ": " + label);
         filled.labels.push_back(label);
     }
+    if (!filled.drives.empty() && addDisks) addDisks(filled);
     LogLine("/FillDisks");
     return filled;
 }

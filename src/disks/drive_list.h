@@ -1,5 +1,6 @@
 #pragma once
 // Which drives and user folders exist, which are monitored, and their measurement.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,7 +24,9 @@ struct FilledDrives {
     std::vector<DriveRecord> drives;
     std::vector<std::string> labels;  // " - " for unmonitored drives
 };
-FilledDrives FillDisks(Volumes& volumes, Options& options);
+// `addDisks` takes the drives over and creates the rows before the fill logs its end.
+FilledDrives FillDisks(Volumes& volumes, Options& options,
+                       const std::function<void(FilledDrives& filled)>& addDisks = nullptr);
 
 // One local measurement; Kind and Name come from the previous record.
 DriveRecord MeasureDrive(Volumes& volumes, const std::string& root, const DriveRecord& previous);

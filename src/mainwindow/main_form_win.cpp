@@ -12,6 +12,9 @@
 #include "platform/win/files_win.h"
 #include "platform/win/paths_win.h"
 #include "platform/win/registry_win.h"
+#include "platform/win/volumes_win.h"
+
+#include <dbt.h>
 
 namespace vx {
 
@@ -32,13 +35,23 @@ FormSpec MainFormSpec(bool topmost) {
     // Layered in every look, so that the opacity can be set; topmost straight from the stored value.
     spec.extraExStyle = WS_EX_LAYERED | (topmost ? WS_EX_TOPMOST : 0);
     spec.classStyle = CS_DROPSHADOW;
+    spec.controls = {{.kind = ControlKind::ListView,
+                      .name = "lvDisks",
+                      .bounds = {0, 0, 344, 120},
+                      .hint = "Right-click to access menu, double-click to display drive info",
+                      .anchors = kAnchorLeft | kAnchorTop | kAnchorRight | kAnchorBottom}};
     return spec;
 }
 
 }  // namespace
 
+constexpr UINT_PTR kUpdateTimer = 1;
+
 TMainForm::TMainForm(Registry& settings, bool writeLanguageFile)
-    : settings_(settings), writeLanguageFile_(writeLanguageFile) {}
+    : settings_(settings),
+      writeLanguageFile_(writeLanguageFile),
+      volumes_(std::make_shared<WinVolumes>()),
+      driveList_(std::make_unique<DriveListView>(options_, volumes_)) {}
 
 TMainForm::~TMainForm() = default;
 
@@ -48,6 +61,15 @@ std::unique_ptr<Form> TMainForm::CreateForm() {
     form->onMessage = [this](UINT message, WPARAM wParam, LPARAM lParam) {
         return HandleMessage(message, wParam, lParam);
     };
+    form->onNotify = [this](const std::string& control, NMHDR* header) -> std::optional<LRESULT> {
+        if (control != "lvDisks") return std::nullopt;
+        if (header->code == NM_CUSTOMDRAW)
+            return driveList_->CustomDraw(reinterpret_cast<NMLVCUSTOMDRAW*>(header));
+        if (header->code == LVN_ITEMCHANGING) return TRUE;  // rows cannot be selected
+        return std::nullopt;
+    };
+    driveList_->Attach(form->Handle(), form->ControlHandle("lvDisks"));
+    SetTimer(form->Handle(), kUpdateTimer, 1000, nullptr);
     SetWindowPos(form->Handle(), nullptr, options_.Left, options_.Top, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     // A layered window stays invisible until it has its attributes.
@@ -89,6 +111,7 @@ bool TMainForm::FormCreate() {
         LogLine("/FormCreate");
         return false;
     }
+    driveList_->FillDisks();
     if (!options_.StayOnTop) {
         SetWindowPos(Handle(), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
@@ -111,6 +134,7 @@ void TMainForm::ShowMainWindow() {
 
 void TMainForm::FormShow() {
     LogLine("FormShow");
+    driveList_->RebuildColumns();
     RECT rect{};
     GetWindowRect(Handle(), &rect);
     const int width = rect.right - rect.left;
@@ -167,6 +191,7 @@ void TMainForm::FormClose() {
     if (closing_) return;
     closing_ = true;
     if (!noSaveOnClose_) SaveSettings();
+    driveList_->Stop();
     // Destroyed once the message that asked for the close has returned.
     PostMessageW(Handle(), UM_DESTROY_NOW, 0, 0);
 }
@@ -205,6 +230,7 @@ void TMainForm::RecreateHandle() {
     form_->onMessage = nullptr;
     retired_ = std::move(form_);
     form_ = std::move(fresh);
+    driveList_->FillDisks();
     PostMessageW(Handle(), UM_FREE_RETIRED, 0, 0);
     ApplyOpacity(opacity_);
     if (wasVisible) ShowMainWindow();
@@ -217,7 +243,7 @@ void TMainForm::Paint() {
     EndPaint(Handle(), &ps);
 }
 
-std::optional<LRESULT> TMainForm::HandleMessage(UINT message, [[maybe_unused]] WPARAM wParam, LPARAM lParam) {
+std::optional<LRESULT> TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CLOSE:
             FormClose();
@@ -226,7 +252,29 @@ std::optional<LRESULT> TMainForm::HandleMessage(UINT message, [[maybe_unused]] W
             return TRUE;
         case WM_ENDSESSION:
             SaveSettings();
+            driveList_->Stop();
             return 0;
+        case WM_TIMER:
+            if (wParam == kUpdateTimer && ticker_.Tick(options_.UpdateInterval))
+                PostMessageW(Handle(), UM_REFRESH, 0, 0);
+            return 0;
+        case UM_REFRESH:
+            driveList_->Refresh();
+            return 0;
+        case UM_REMOTE_MEASURED:
+            if (lParam) driveList_->TakeRemoteResult(*reinterpret_cast<const RemoteResult*>(lParam));
+            return 0;
+        case UM_UPDATE_ROW:
+            driveList_->UpdateRow(static_cast<size_t>(lParam));
+            return 0;
+        case WM_DEVICECHANGE: {
+            const auto* header = reinterpret_cast<const DEV_BROADCAST_HDR*>(lParam);
+            if ((wParam == DBT_DEVICEARRIVAL || wParam == DBT_DEVICEREMOVECOMPLETE) && header &&
+                header->dbch_devicetype == DBT_DEVTYP_VOLUME) {
+                driveList_->FillDisks();
+            }
+            return TRUE;
+        }
         case WM_DESTROY:
             PostQuitMessage(0);
             return 0;

@@ -7,6 +7,8 @@
 #include <optional>
 
 #include "app/options.h"
+#include "disks/update_cycle.h"
+#include "mainwindow/drive_list_view_win.h"
 #include "platform/registry.h"
 #include "ui/form_win.h"
 
@@ -48,6 +50,9 @@ private:
     Registry& settings_;
     bool writeLanguageFile_;
     Options options_;
+    std::shared_ptr<Volumes> volumes_;
+    std::unique_ptr<DriveListView> driveList_;
+    UpdateTicker ticker_;
     std::unique_ptr<Form> form_;
     std::unique_ptr<Form> retired_;  // the form a recreation replaced, freed once its message returned
     bool noSaveOnClose_ = false;

@@ -1,0 +1,330 @@
+#include "mainwindow/drive_list_view_win.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <algorithm>
+
+#include "app/log.h"
+#include "core/utf.h"
+#include "mainwindow/main_messages.h"
+#include "mainwindow/percent_bar.h"
+#include "platform/win/version_win.h"
+
+namespace vx {
+
+namespace {
+
+NumberFormat LocaleNumberFormat() {
+    NumberFormat format;
+    wchar_t text[8] = {};
+    if (GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, text, 8) > 0)
+        format.decimal = Narrow(text);
+    if (GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_STHOUSAND, text, 8) > 0)
+        format.thousands = Narrow(text);
+    return format;
+}
+
+void Gradient(HDC dc, const RECT& rect, COLORREF top, COLORREF bottom) {
+    if (rect.right <= rect.left || rect.bottom <= rect.top) return;
+    TRIVERTEX vertices[2] = {
+        {rect.left, rect.top, static_cast<COLOR16>(GetRValue(top) << 8),
+         static_cast<COLOR16>(GetGValue(top) << 8), static_cast<COLOR16>(GetBValue(top) << 8), 0},
+        {rect.right, rect.bottom, static_cast<COLOR16>(GetRValue(bottom) << 8),
+         static_cast<COLOR16>(GetGValue(bottom) << 8), static_cast<COLOR16>(GetBValue(bottom) << 8), 0}};
+    GRADIENT_RECT gradient{0, 1};
+    GradientFill(dc, vertices, 2, &gradient, 1, GRADIENT_FILL_RECT_V);
+}
+
+void Line(HDC dc, int x1, int y1, int x2, int y2, COLORREF colour) {
+    HPEN pen = CreatePen(PS_SOLID, 1, colour);
+    HGDIOBJ previous = SelectObject(dc, pen);
+    MoveToEx(dc, x1, y1, nullptr);
+    LineTo(dc, x2, y2);
+    SelectObject(dc, previous);
+    DeleteObject(pen);
+}
+
+COLORREF ResolveColour(uint32_t colour) {
+    // System colours carry 0xFF in the high byte.
+    return (colour & 0xFF000000u) == 0xFF000000u ? GetSysColor(static_cast<int>(colour & 0xFF)) : colour;
+}
+
+}  // namespace
+
+DriveListView::DriveListView(Options& options, std::shared_ptr<Volumes> volumes)
+    : options_(options), volumes_(std::move(volumes)), format_(LocaleNumberFormat()) {
+    const WindowsVersion version = RealWindowsVersion();
+    frame_ = FrameAllowanceFor(version.major, version.minor);
+}
+
+void DriveListView::Attach(HWND window, HWND list) {
+    window_ = window;
+    list_ = list;
+    SetWindowLongPtrW(list_, GWL_STYLE,
+                      GetWindowLongPtrW(list_, GWL_STYLE) | LVS_SHAREIMAGELISTS | LVS_NOSORTHEADER);
+    ListView_SetExtendedListViewStyle(list_, LVS_EX_GRIDLINES | LVS_EX_DOUBLEBUFFER | LVS_EX_FULLROWSELECT);
+    SHFILEINFOW info{};
+    auto images = reinterpret_cast<HIMAGELIST>(
+        SHGetFileInfoW(L"C:\\", 0, &info, sizeof(info), SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
+    if (images) ListView_SetImageList(list_, images, LVSIL_SMALL);
+}
+
+std::vector<size_t> DriveListView::MonitoredIndexes() const {
+    std::vector<size_t> indexes;
+    for (size_t i = 0; i < drives_.size(); ++i) {
+        if (IsMonitored(options_, drives_[i].Name)) indexes.push_back(i);
+    }
+    return indexes;
+}
+
+std::string DriveListView::RowCaption(const DriveRecord& drive) const {
+    return "  " + (IsUserFolder(drive.kind) ? GetDisplayName(*volumes_, drive.Name, 9) : drive.Name);
+}
+
+int DriveListView::TextWidth(const std::string& text) const {
+    HDC dc = GetDC(list_);
+    HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(list_, WM_GETFONT, 0, 0)));
+    const std::wstring wide = Widen(text);
+    SIZE size{};
+    GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
+    SelectObject(dc, previous);
+    ReleaseDC(list_, dc);
+    return size.cx;
+}
+
+void DriveListView::FillDisks() {
+    ListView_DeleteAllItems(list_);
+    FilledDrives filled = vx::FillDisks(*volumes_, options_, [this](FilledDrives& found) {
+        drives_ = std::move(found.drives);
+        labels_ = std::move(found.labels);
+        AddDisks();
+    });
+    RebuildColumns();
+}
+
+void DriveListView::AddDisks() {
+    LogLine("AddDisks");
+    bool networkDrive = false;
+    int row = 0;
+    for (size_t index : MonitoredIndexes()) {
+        DriveRecord& drive = drives_[index];
+        LogLine("Adding disk " + drive.Name + "...");
+        SHFILEINFOW info{};
+        SHGetFileInfoW(Widen(drive.Name + "\\").c_str(), 0, &info, sizeof(info),
+                       SHGFI_SYSICONINDEX | SHGFI_SMALLICON);
+        std::wstring caption = Widen(RowCaption(drive));
+        LVITEMW item{};
+        item.mask = LVIF_TEXT | LVIF_IMAGE;
+        item.iItem = row++;
+        item.pszText = caption.data();
+        item.iImage = info.iIcon;
+        ListView_InsertItem(list_, &item);
+        if (drive.kind == DriveKind::Network) {
+            networkDrive = true;
+            drive.Capacity = drive.Free = drive.Available = -1;
+        } else {
+            drive = MeasureDrive(*volumes_, drive.Name, drive);
+        }
+        LogLine("Added.");
+    }
+    if (networkDrive && !remote_) {
+        HWND window = window_;
+        remote_ = std::make_unique<RemoteMeasurer>(volumes_, [window](const RemoteResult& result) {
+            // Synchronous: the figures are taken over before the thread goes on.
+            SendMessageW(window, UM_REMOTE_MEASURED, 0, reinterpret_cast<LPARAM>(&result));
+        });
+    } else if (!networkDrive && remote_) {
+        remote_.reset();
+    }
+    if (networkDrive) PostMessageW(window_, UM_REFRESH, 0, 0);
+    LogLine("/AddDisks");
+}
+
+void DriveListView::RebuildColumns() {
+    int valueCount = 0;
+    const int valueWidth = ValueColumnWidth(
+        drives_, options_, format_, [this](const std::string& t) { return TextWidth(t); }, valueCount);
+    std::vector<std::string> names, labels;
+    for (size_t index : MonitoredIndexes()) {
+        names.push_back(RowCaption(drives_[index]));
+        if (index < labels_.size()) labels.push_back(labels_[index]);
+    }
+    const auto width = [this](const std::string& t) { return TextWidth(t); };
+    auto& widths = options_.ColumnWidths;
+    // A width once computed stays, until the user drags a column border.
+    if (widths[0] == -1) widths[0] = static_cast<int16_t>(NameColumnWidth(names, width, false));
+    if (options_.ShowLabels && widths[1] == -1)
+        widths[1] = static_cast<int16_t>(LabelColumnWidth(labels, width, false));
+    for (const auto& info : ShownColumns(options_)) {
+        if (info.id >= kColumnCapacity && widths[info.id + 2] == -1)
+            widths[info.id + 2] = static_cast<int16_t>(valueWidth);
+    }
+    while (ListView_DeleteColumn(list_, 0)) {
+    }
+    shownIds_.clear();
+    int column = 0;
+    for (const auto& info : ShownColumns(options_)) {
+        std::wstring caption = Widen(info.caption);
+        LVCOLUMNW lv{};
+        lv.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
+        lv.fmt = info.alignment == ColumnAlignment::Left    ? LVCFMT_LEFT
+                 : info.alignment == ColumnAlignment::Right ? LVCFMT_RIGHT
+                                                            : LVCFMT_CENTER;
+        lv.cx = std::max<int>(widths[info.id + 2], 0);
+        lv.pszText = caption.data();
+        ListView_InsertColumn(list_, column++, &lv);
+        shownIds_.push_back(info.id);
+    }
+    UpdateRowTexts();
+    FitWindow();
+}
+
+std::vector<std::string> DriveListView::RowTexts(const DriveRecord& drive, size_t index) const {
+    std::vector<std::string> texts;
+    for (size_t i = 1; i < shownIds_.size(); ++i) {
+        const int id = shownIds_[i];
+        if (id == kColumnLabel) {
+            texts.push_back(index < labels_.size() ? labels_[index] : std::string());
+        } else if (id == kColumnPercent) {
+            texts.emplace_back();
+        } else {
+            texts.push_back(FormatSize(ColumnValue(drive, id), options_.ShowIn, format_));
+        }
+    }
+    return texts;
+}
+
+void DriveListView::UpdateRowTexts() {
+    int row = 0;
+    for (size_t index : MonitoredIndexes()) {
+        const auto texts = RowTexts(drives_[index], index);
+        for (size_t i = 0; i < texts.size(); ++i) {
+            wchar_t current[128] = {};
+            ListView_GetItemText(list_, row, static_cast<int>(i + 1), current, 128);
+            std::wstring wide = Widen(texts[i]);
+            if (wide != current) ListView_SetItemText(list_, row, static_cast<int>(i + 1), wide.data());
+        }
+        ++row;
+    }
+    InvalidateRect(list_, nullptr, FALSE);
+}
+
+void DriveListView::UpdateRow(size_t driveIndex) {
+    if (driveIndex >= drives_.size()) return;
+    // Row n is the n-th monitored drive.
+    const auto monitored = MonitoredIndexes();
+    const auto position = std::find(monitored.begin(), monitored.end(), driveIndex);
+    if (position == monitored.end()) return;
+    const int row = static_cast<int>(position - monitored.begin());
+    const auto texts = RowTexts(drives_[driveIndex], driveIndex);
+    for (size_t i = 0; i < texts.size(); ++i) {
+        std::wstring wide = Widen(texts[i]);
+        ListView_SetItemText(list_, row, static_cast<int>(i + 1), wide.data());
+    }
+    ListView_RedrawItems(list_, row, row);
+}
+
+void DriveListView::TakeRemoteResult(const RemoteResult& result) {
+    if (auto index = ApplyRemoteResult(drives_, result)) {
+        if (*index < labels_.size())
+            labels_[*index] = GetDriveLabel(*volumes_, result.name, DriveKind::Network);
+        PostMessageW(window_, UM_UPDATE_ROW, 0, static_cast<LPARAM>(*index));
+    }
+}
+
+void DriveListView::Refresh() {
+    const RefreshOutcome outcome = RefreshDrives(*volumes_, drives_, labels_, options_, {});
+    if (outcome.measuredAny) UpdateRowTexts();
+    if (!outcome.networkJob.empty() && remote_) remote_->TryHandOver(outcome.networkJob);
+}
+
+void DriveListView::FitWindow() {
+    int total = frame_.width;
+    for (int id : shownIds_) total += std::max<int>(options_.ColumnWidths[id + 2], 0);
+    const int rows = ListView_GetItemCount(list_);
+    int pitch = 17;
+    RECT first{}, second{};
+    if (rows >= 2 && ListView_GetItemRect(list_, 0, &first, LVIR_BOUNDS) &&
+        ListView_GetItemRect(list_, 1, &second, LVIR_BOUNDS)) {
+        pitch = second.bottom - first.bottom;
+    }
+    const int menu = GetMenu(window_) ? GetSystemMetrics(SM_CYMENU) : 0;
+    const int height = ClassicWindowHeight(rows, pitch, GetSystemMetrics(SM_CYSMCAPTION), menu, frame_);
+    RECT frameRect{0, 0, 0, 0};
+    AdjustWindowRectEx(&frameRect, static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE)),
+                       GetMenu(window_) != nullptr,
+                       static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE)));
+    const int width = ClassicWindowWidth(total, frame_, options_.ClickThrough, 0);
+    SetWindowPos(window_, nullptr, 0, 0, width + (frameRect.right - frameRect.left) - frame_.width,
+                 height + (frameRect.bottom - frameRect.top), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT client;
+    GetClientRect(window_, &client);
+    SetWindowPos(list_, nullptr, 0, 0, client.right, client.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void DriveListView::DrawPercentCell(HDC dc, RECT cell, const DriveRecord& drive) const {
+    RECT r{cell.left + 1, cell.top + 1, cell.right - 1, cell.bottom - 1};
+    r.right -= 1;
+    const PercentCell percent = PercentCellFor(drive, options_.ShowUsedPercents);
+    const int length = BarLength(r.right - r.left, percent.barShare);
+    // Frame, background, then the two-part bar.
+    Line(dc, r.left + 1, r.top, r.right - 1, r.top, RGB(212, 215, 217));
+    Line(dc, r.left, r.top + 1, r.left, r.bottom - 1, RGB(212, 215, 217));
+    Line(dc, r.left + 1, r.bottom - 1, r.right - 1, r.bottom - 1, RGB(171, 175, 176));
+    Line(dc, r.right - 1, r.top + 1, r.right - 1, r.bottom - 1, RGB(171, 175, 176));
+    RECT inner{r.left + 1, r.top + 1, r.right - 1, r.bottom - 1};
+    Gradient(dc, inner, RGB(228, 230, 231), RGB(246, 247, 248));
+    if (length > 0) {
+        const COLORREF colour = ResolveColour(BarColorFor(drive, options_));
+        const int h = inner.bottom - inner.top;
+        const int k = LowerGradientHeight(h);
+        const int right = std::min<int>(inner.left + length, inner.right);
+        Gradient(dc, {inner.left, inner.top, right, inner.bottom - k}, Lighten(colour, 56),
+                 Lighten(colour, 37));
+        Gradient(dc, {inner.left, inner.bottom - k, right, inner.bottom}, colour, Darken(colour, 30));
+        const COLORREF edge = Darken(colour, 33);
+        Line(dc, inner.left, inner.top - 1, right, inner.top - 1, edge);
+        Line(dc, inner.left - 1, inner.top, inner.left - 1, inner.bottom, edge);
+        Line(dc, inner.left, inner.bottom - 1, right, inner.bottom - 1, edge);
+    }
+    if (!percent.text.empty()) {
+        const std::wstring text = Widen(percent.text);
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, ResolveColour(options_.BarTextColor));
+        RECT textRect{r.left, r.top + 1, r.right, r.bottom};
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &textRect,
+                  DT_CENTER | DT_SINGLELINE | DT_NOPREFIX);
+    }
+}
+
+LRESULT DriveListView::CustomDraw(NMLVCUSTOMDRAW* draw) {
+    switch (draw->nmcd.dwDrawStage) {
+        case CDDS_PREPAINT:
+            return CDRF_NOTIFYITEMDRAW;
+        case CDDS_ITEMPREPAINT:
+            return CDRF_NOTIFYSUBITEMDRAW;
+        case CDDS_ITEMPREPAINT | CDDS_SUBITEM: {
+            const int column = draw->iSubItem;
+            if (!options_.ShowPercents || column < 0 || static_cast<size_t>(column) >= shownIds_.size() ||
+                shownIds_[column] != kColumnPercent) {
+                return CDRF_DODEFAULT;
+            }
+            const auto monitored = MonitoredIndexes();
+            const size_t row = draw->nmcd.dwItemSpec;
+            if (row >= monitored.size()) return CDRF_DODEFAULT;
+            RECT cell{};
+            ListView_GetSubItemRect(list_, static_cast<int>(row), column, LVIR_BOUNDS, &cell);
+            DrawPercentCell(draw->nmcd.hdc, cell, drives_[monitored[row]]);
+            return CDRF_SKIPDEFAULT;
+        }
+        default:
+            return CDRF_DODEFAULT;
+    }
+}
+
+void DriveListView::Stop() {
+    remote_.reset();
+}
+
+}  // namespace vx

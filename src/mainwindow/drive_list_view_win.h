@@ -1,0 +1,64 @@
+#pragma once
+// The classic look: the drive list control with its columns, rows and drawn percent bars, and
+// the drive records behind it.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/options.h"
+#include "disks/drive_list.h"
+#include "disks/remote_measurer.h"
+#include "disks/sizes.h"
+#include "disks/update_cycle.h"
+#include "mainwindow/column_model.h"
+#include "platform/volumes.h"
+
+namespace vx {
+
+class DriveListView {
+public:
+    DriveListView(Options& options, std::shared_ptr<Volumes> volumes);
+
+    // The list control and the window it sizes; set again when the window is recreated.
+    void Attach(HWND window, HWND list);
+    // Drives and user folders found again, rows created, first figures taken.
+    void FillDisks();
+    void RebuildColumns();
+    void UpdateRowTexts();
+    // Network figures handed back by the measuring thread; posts UM_UPDATE_ROW.
+    void TakeRemoteResult(const RemoteResult& result);
+    void UpdateRow(size_t driveIndex);
+    // One refresh of every monitored drive (the timer's UM_REFRESH).
+    void Refresh();
+    // Custom drawing of the list; returns the result for NM_CUSTOMDRAW.
+    LRESULT CustomDraw(NMLVCUSTOMDRAW* draw);
+    // The window's size for the rows and columns.
+    void FitWindow();
+    void Stop();
+
+    const std::vector<DriveRecord>& Drives() const { return drives_; }
+
+private:
+    void AddDisks();
+    std::vector<size_t> MonitoredIndexes() const;
+    int TextWidth(const std::string& text) const;
+    std::string RowCaption(const DriveRecord& drive) const;
+    std::vector<std::string> RowTexts(const DriveRecord& drive, size_t index) const;
+    void DrawPercentCell(HDC dc, RECT cell, const DriveRecord& drive) const;
+
+    Options& options_;
+    std::shared_ptr<Volumes> volumes_;
+    NumberFormat format_;
+    FrameAllowance frame_;
+    HWND window_ = nullptr;
+    HWND list_ = nullptr;
+    std::vector<DriveRecord> drives_;
+    std::vector<std::string> labels_;
+    std::vector<int> shownIds_;  // column ids in list order
+    std::unique_ptr<RemoteMeasurer> remote_;
+};
+
+}  // namespace vx
