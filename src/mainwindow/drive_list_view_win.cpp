@@ -10,6 +10,7 @@
 #include "mainwindow/main_messages.h"
 #include "mainwindow/percent_bar.h"
 #include "platform/win/version_win.h"
+#include "ui/font_win.h"
 
 namespace vx {
 
@@ -265,7 +266,17 @@ void DriveListView::FitWindow() {
 
 void DriveListView::DrawPercentCell(HDC dc, RECT cell, const DriveRecord& drive) const {
     RECT r{cell.left + 1, cell.top + 1, cell.right - 1, cell.bottom - 1};
-    r.right -= 1;
+    // The arrow glyph: U+25B2 at the list font's size in Times New Roman.
+    const UINT dpi = GetDpiForWindow(list_);
+    UniqueFont arrowFont = CreatePointFont("Times New Roman", 8, DEFAULT_CHARSET, dpi ? dpi : 96);
+    SIZE arrowSize{};
+    {
+        HGDIOBJ previous = SelectObject(dc, arrowFont.get());
+        GetTextExtentPoint32W(dc, L"\u25B2", 1, &arrowSize);
+        SelectObject(dc, previous);
+    }
+    r.right -= options_.DrawArrow ? arrowSize.cx : 1;
+    const int arrowLeft = r.right;
     const PercentCell percent = PercentCellFor(drive, options_.ShowUsedPercents);
     const int length = BarLength(r.right - r.left, percent.barShare);
     // Frame, background, then the two-part bar.
@@ -295,6 +306,24 @@ void DriveListView::DrawPercentCell(HDC dc, RECT cell, const DriveRecord& drive)
         RECT textRect{r.left, r.top + 1, r.right, r.bottom};
         DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &textRect,
                   DT_CENTER | DT_SINGLELINE | DT_NOPREFIX);
+    }
+    const TrendArrow arrow = TrendArrowFor(drive.FreeDelta, options_.ShowUsedPercents);
+    if (options_.DrawArrow && arrow != TrendArrow::None) {
+        RECT box{arrowLeft + 1, r.top + 1, arrowLeft + 1 + arrowSize.cx, r.top + 1 + arrowSize.cy};
+        HBRUSH background = CreateSolidBrush(ListView_GetBkColor(list_));
+        HGDIOBJ oldBrush = SelectObject(dc, background);
+        HGDIOBJ oldPen = SelectObject(dc, GetStockObject(BLACK_PEN));
+        Rectangle(dc, box.left, box.top, box.right, box.bottom);
+        SelectObject(dc, oldPen);
+        SelectObject(dc, oldBrush);
+        DeleteObject(background);
+        HGDIOBJ previous = SelectObject(dc, arrowFont.get());
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(
+            dc, ResolveColour(arrow == TrendArrow::Up ? options_.UpArrowColor : options_.DownArrowColor));
+        DrawTextW(dc, arrow == TrendArrow::Up ? L"\u25B2" : L"\u25BC", 1, &box,
+                  DT_CENTER | DT_SINGLELINE | DT_NOPREFIX);
+        SelectObject(dc, previous);
     }
 }
 

@@ -66,6 +66,12 @@ PercentCell PercentCellFor(const DriveRecord& drive, bool showUsedPercents) {
     return cell;
 }
 
+TrendArrow TrendArrowFor(int64_t freeDelta, bool showUsedPercents) {
+    if (freeDelta == 0) return TrendArrow::None;
+    const bool up = (freeDelta > 0 && !showUsedPercents) || (freeDelta < 0 && showUsedPercents);
+    return up ? TrendArrow::Up : TrendArrow::Down;
+}
+
 int BarLength(int width, int barShare) {
     if (width <= 2 || barShare <= 0) return 0;
     return static_cast<int>(static_cast<double>(width - 2) / 100.0 * std::min(barShare, 100));

@@ -23,6 +23,11 @@ struct PercentCell {
 // Both the number and the bar are shares of Capacity; the bar follows Free, the number
 // min(Available, Free), as the list always showed them.
 PercentCell PercentCellFor(const DriveRecord& drive, bool showUsedPercents);
+// The trend arrow beside the bar: up in "UpArrowColor" when the shown share rose (free space
+// grew in free mode, shrank in used mode), down in "DownArrowColor" otherwise; none without change.
+enum class TrendArrow { None, Up, Down };
+TrendArrow TrendArrowFor(int64_t freeDelta, bool showUsedPercents);
+
 // The filled part of a bar `width` pixels wide (frame included).
 int BarLength(int width, int barShare);
 // The split of the filled part: the lower k of h pixels have the darker gradient.

@@ -78,6 +78,19 @@ TEST(PercentCell, NumberAndBarOfTheShownShare) {
     EXPECT_EQ(PercentCellFor(quota, true).barShare, 40);
 }
 
+TEST(PercentCell, TrendArrows) {
+    struct Case {
+        int64_t delta;
+        bool used;
+        TrendArrow arrow;
+    };
+    for (const Case c : {Case{0, true, TrendArrow::None}, Case{0, false, TrendArrow::None},
+                         Case{100, false, TrendArrow::Up}, Case{-100, false, TrendArrow::Down},
+                         Case{-100, true, TrendArrow::Up}, Case{100, true, TrendArrow::Down}}) {
+        EXPECT_EQ(TrendArrowFor(c.delta, c.used), c.arrow) << c.delta << (c.used ? " used" : " free");
+    }
+}
+
 TEST(PercentCell, BarGeometry) {
     EXPECT_EQ(BarLength(102, 30), 30);
     EXPECT_EQ(BarLength(52, 50), 25);
