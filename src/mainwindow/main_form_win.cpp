@@ -25,22 +25,22 @@ constexpr UINT UM_FREE_RETIRED = UM_DESTROY_NOW + 10;
 
 // The main window as a table; its drive list and menus join it with the parts that own them.
 FormSpec MainFormSpec(bool topmost) {
-    FormSpec spec;
-    spec.name = "MainForm";
-    spec.className = "TMainForm";
-    spec.caption = "Vantorix";
-    spec.dialog = false;
-    spec.clientWidth = 344;  // the drive list sizes the window once it exists
-    spec.clientHeight = 120;
+    FormSpec design;
+    design.name = "MainForm";
+    design.className = "TMainForm";
+    design.caption = "Vantorix";
+    design.dialog = false;
+    design.clientWidth = 344;  // the drive list sizes the window once it exists
+    design.clientHeight = 120;
     // Layered in every look, so that the opacity can be set; topmost straight from the stored value.
-    spec.extraExStyle = WS_EX_LAYERED | (topmost ? WS_EX_TOPMOST : 0);
-    spec.classStyle = CS_DROPSHADOW;
-    spec.controls = {{.kind = ControlKind::ListView,
-                      .name = "lvDisks",
-                      .bounds = {0, 0, 344, 120},
-                      .hint = "Right-click to access menu, double-click to display drive info",
-                      .anchors = kAnchorLeft | kAnchorTop | kAnchorRight | kAnchorBottom}};
-    return spec;
+    design.extraExStyle = WS_EX_LAYERED | (topmost ? WS_EX_TOPMOST : 0);
+    design.classStyle = CS_DROPSHADOW;
+    design.controls = {{.kind = ControlKind::ListView,
+                        .name = "lvDisks",
+                        .bounds = {0, 0, 344, 120},
+                        .hint = "Right-click to access menu, double-click to display drive info",
+                        .anchors = kAnchorLeft | kAnchorTop | kAnchorRight | kAnchorBottom}};
+    return design;
 }
 
 }  // namespace

@@ -67,9 +67,9 @@ const wchar_t* Win32ClassOf(ControlKind kind) {
     return L"STATIC";
 }
 
-DWORD Win32StyleOf(const ControlSpec& spec) {
+DWORD Win32StyleOf(const ControlSpec& design) {
     const DWORD common = WS_CHILD | WS_VISIBLE;
-    switch (spec.kind) {
+    switch (design.kind) {
         case ControlKind::Label:
             return common | SS_LEFT;
         case ControlKind::Button:
@@ -82,12 +82,12 @@ DWORD Win32StyleOf(const ControlSpec& spec) {
             return common | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL;
         case ControlKind::ComboList:
             return common | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST |
-                   (spec.ownerDraw ? CBS_OWNERDRAWFIXED | CBS_HASSTRINGS : 0);
+                   (design.ownerDraw ? CBS_OWNERDRAWFIXED | CBS_HASSTRINGS : 0);
         case ControlKind::ComboEdit:
             return common | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL;
         case ControlKind::ListBox:
             return common | WS_TABSTOP | WS_BORDER | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
-                   (spec.ownerDraw ? LBS_OWNERDRAWFIXED | LBS_HASSTRINGS : 0);
+                   (design.ownerDraw ? LBS_OWNERDRAWFIXED | LBS_HASSTRINGS : 0);
         case ControlKind::GroupBox:
         case ControlKind::Panel:
             return common | WS_CLIPSIBLINGS;
@@ -95,12 +95,12 @@ DWORD Win32StyleOf(const ControlSpec& spec) {
             return WS_CHILD | WS_CLIPSIBLINGS;
         case ControlKind::ListView:
             return common | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS |
-                   (spec.virtualList ? LVS_OWNERDATA : 0);
+                   (design.virtualList ? LVS_OWNERDATA : 0);
         case ControlKind::TreeView:
             return common | WS_TABSTOP | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS |
-                   (spec.checkBoxes ? TVS_CHECKBOXES : 0);
+                   (design.checkBoxes ? TVS_CHECKBOXES : 0);
         case ControlKind::PageControl:
-            return (spec.hideTabs ? WS_CHILD : common) | WS_TABSTOP | WS_CLIPSIBLINGS;
+            return (design.hideTabs ? WS_CHILD : common) | WS_TABSTOP | WS_CLIPSIBLINGS;
         case ControlKind::TrackBar:
             return common | WS_TABSTOP | TBS_AUTOTICKS | TBS_HORZ;
         case ControlKind::UpDown:
@@ -125,11 +125,11 @@ DWORD Win32StyleOf(const ControlSpec& spec) {
     return common;
 }
 
-Control::Control(const ControlSpec& spec, HWND handle, HWND tooltip, UINT dpi)
-    : spec_(spec), handle_(handle), tooltip_(tooltip), dpi_(dpi), hint_(spec.hint) {}
+Control::Control(const ControlSpec& design, HWND handle, HWND tooltip, UINT dpi)
+    : design_(design), handle_(handle), tooltip_(tooltip), dpi_(dpi), hint_(design.hint) {}
 
 std::string Control::ClassName() const {
-    switch (spec_.kind) {
+    switch (design_.kind) {
         case ControlKind::Label:
             return "TLabel";
         case ControlKind::Button:
@@ -180,7 +180,7 @@ std::string Control::ClassName() const {
 }
 
 ComponentKind Control::Kind() const {
-    switch (spec_.kind) {
+    switch (design_.kind) {
         case ControlKind::ListView:
             return ComponentKind::ListView;
         case ControlKind::TreeView:
@@ -207,7 +207,7 @@ bool Control::HasText(TextProperty property) const {
         case TextProperty::Hint:
             return true;
         case TextProperty::Caption:
-            switch (spec_.kind) {
+            switch (design_.kind) {
                 case ControlKind::Label:
                 case ControlKind::Button:
                 case ControlKind::CheckBox:
@@ -221,8 +221,8 @@ bool Control::HasText(TextProperty property) const {
                     return false;
             }
         case TextProperty::Text:
-            return spec_.kind == ControlKind::Edit || spec_.kind == ControlKind::RichEdit ||
-                   IsComboKind(spec_.kind);
+            return design_.kind == ControlKind::Edit || design_.kind == ControlKind::RichEdit ||
+                   IsComboKind(design_.kind);
         default:
             return false;
     }
@@ -231,9 +231,9 @@ bool Control::HasText(TextProperty property) const {
 std::string Control::GetText(TextProperty property) const {
     if (property == TextProperty::Hint) return hint_;
     if (!HasText(property)) return {};
-    if (spec_.kind == ControlKind::GroupBox || spec_.kind == ControlKind::Panel ||
-        spec_.kind == ControlKind::TabSheet || spec_.kind == ControlKind::HyperLink) {
-        return spec_.caption;  // containers keep it for the frame or the tab; links show it as markup
+    if (design_.kind == ControlKind::GroupBox || design_.kind == ControlKind::Panel ||
+        design_.kind == ControlKind::TabSheet || design_.kind == ControlKind::HyperLink) {
+        return design_.caption;  // containers keep it for the frame or the tab; links show it as markup
     }
     return Narrow(WindowTextOf(handle_));
 }
@@ -254,16 +254,16 @@ void Control::SetText(TextProperty property, const std::string& value) {
         return;
     }
     if (!HasText(property)) return;
-    if (spec_.kind == ControlKind::GroupBox || spec_.kind == ControlKind::Panel ||
-        spec_.kind == ControlKind::TabSheet) {
-        spec_.caption = value;
+    if (design_.kind == ControlKind::GroupBox || design_.kind == ControlKind::Panel ||
+        design_.kind == ControlKind::TabSheet) {
+        design_.caption = value;
         if (frame_) SetWindowTextW(frame_, Widen(value).c_str());
         InvalidateRect(handle_, nullptr, TRUE);
         if (pageControl_) pageControl_->SetItem(ListProperty::Tabs, static_cast<size_t>(pageIndex_), value);
         return;
     }
-    if (spec_.kind == ControlKind::HyperLink) {
-        spec_.caption = value;
+    if (design_.kind == ControlKind::HyperLink) {
+        design_.caption = value;
         SetWindowTextW(handle_, Widen("<a>" + value + "</a>").c_str());
         return;
     }
@@ -273,20 +273,21 @@ void Control::SetText(TextProperty property, const std::string& value) {
 size_t Control::Count(ListProperty list) const {
     switch (list) {
         case ListProperty::Items:
-            if (IsComboKind(spec_.kind)) return static_cast<size_t>(SendMessageW(handle_, CB_GETCOUNT, 0, 0));
-            if (spec_.kind == ControlKind::ListBox || spec_.kind == ControlKind::NavBar)
+            if (IsComboKind(design_.kind))
+                return static_cast<size_t>(SendMessageW(handle_, CB_GETCOUNT, 0, 0));
+            if (design_.kind == ControlKind::ListBox || design_.kind == ControlKind::NavBar)
                 return static_cast<size_t>(SendMessageW(handle_, LB_GETCOUNT, 0, 0));
             return 0;
         case ListProperty::Columns:
-            if (spec_.kind != ControlKind::ListView) return 0;
+            if (design_.kind != ControlKind::ListView) return 0;
             return static_cast<size_t>(SendMessageW(
                 reinterpret_cast<HWND>(SendMessageW(handle_, LVM_GETHEADER, 0, 0)), HDM_GETITEMCOUNT, 0, 0));
         case ListProperty::Nodes:
-            return spec_.kind == ControlKind::TreeView ? nodes_.size() : 0;
+            return design_.kind == ControlKind::TreeView ? nodes_.size() : 0;
         case ListProperty::Bars:
-            return spec_.kind == ControlKind::ToolBar ? 1 : 0;
+            return design_.kind == ControlKind::ToolBar ? 1 : 0;
         case ListProperty::Tabs:
-            return spec_.kind == ControlKind::PageControl
+            return design_.kind == ControlKind::PageControl
                        ? static_cast<size_t>(SendMessageW(handle_, TCM_GETITEMCOUNT, 0, 0))
                        : 0;
         default:
@@ -299,7 +300,7 @@ std::string Control::GetItem(ListProperty list, size_t index) const {
     wchar_t buffer[1024] = {};
     switch (list) {
         case ListProperty::Items: {
-            const bool combo = IsComboKind(spec_.kind);
+            const bool combo = IsComboKind(design_.kind);
             const LRESULT length = SendMessageW(handle_, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, index, 0);
             if (length < 0) return {};
             std::wstring text(static_cast<size_t>(length) + 1, L'\0');
@@ -326,7 +327,7 @@ std::string Control::GetItem(ListProperty list, size_t index) const {
             return Narrow(buffer);
         }
         case ListProperty::Bars:
-            return spec_.caption;
+            return design_.caption;
         case ListProperty::Tabs: {
             TCITEMW item{};
             item.mask = TCIF_TEXT;
@@ -345,7 +346,7 @@ void Control::SetItem(ListProperty list, size_t index, const std::string& value)
     std::wstring wide = Widen(value);
     switch (list) {
         case ListProperty::Items: {
-            const bool combo = IsComboKind(spec_.kind);
+            const bool combo = IsComboKind(design_.kind);
             const LRESULT selected = SendMessageW(handle_, combo ? CB_GETCURSEL : LB_GETCURSEL, 0, 0);
             SendMessageW(handle_, combo ? CB_DELETESTRING : LB_DELETESTRING, index, 0);
             SendMessageW(handle_, combo ? CB_INSERTSTRING : LB_INSERTSTRING, index,
@@ -369,15 +370,15 @@ void Control::SetItem(ListProperty list, size_t index, const std::string& value)
             return;
         }
         case ListProperty::Bars:
-            spec_.caption = value;
+            design_.caption = value;
             return;
         case ListProperty::Tabs: {
             TCITEMW item{};
             item.mask = TCIF_TEXT;
             item.pszText = wide.data();
             SendMessageW(handle_, TCM_SETITEMW, index, reinterpret_cast<LPARAM>(&item));
-            if (index < pages_.size() && pages_[index]->spec_.caption != value)
-                pages_[index]->spec_.caption = value;
+            if (index < pages_.size() && pages_[index]->design_.caption != value)
+                pages_[index]->design_.caption = value;
             return;
         }
         default:
@@ -395,7 +396,7 @@ ToolButton* FirstCaptionButton(const std::vector<ToolButton*>& buttons) {
 }  // namespace
 
 bool Control::BarHasCaptionButtons(size_t bar) const {
-    return bar == 0 && spec_.kind == ControlKind::ToolBar && FirstCaptionButton(toolButtons_) != nullptr;
+    return bar == 0 && design_.kind == ControlKind::ToolBar && FirstCaptionButton(toolButtons_) != nullptr;
 }
 
 std::string Control::BarButtonHint(size_t bar) const {

@@ -7,21 +7,21 @@
 
 #include "intl/component.h"
 #include "ui/font_win.h"
-#include "ui/form_spec.h"
+#include "ui/form_design.h"
 #include "ui/toolbar_win.h"
 
 namespace vx {
 
 class Control : public Component {
 public:
-    Control(const ControlSpec& spec, HWND handle, HWND tooltip, UINT dpi);
+    Control(const ControlSpec& design, HWND handle, HWND tooltip, UINT dpi);
 
     HWND Handle() const { return handle_; }
-    const ControlSpec& Spec() const { return spec_; }
+    const ControlSpec& Design() const { return design_; }
 
-    std::string Name() const override { return spec_.name; }
+    std::string Name() const override { return design_.name; }
     std::string ClassName() const override;
-    int Tag() const override { return spec_.tag; }
+    int Tag() const override { return design_.tag; }
     ComponentKind Kind() const override;
     bool IsVisualControl() const override { return true; }
 
@@ -63,7 +63,7 @@ public:
     FontChange currentFont{1, "", 0};
 
 private:
-    ControlSpec spec_;
+    ControlSpec design_;
     HWND handle_;
     HWND tooltip_;
     HWND frame_ = nullptr;
@@ -79,6 +79,6 @@ private:
 
 // The Win32 window class and styles of a kind.
 const wchar_t* Win32ClassOf(ControlKind kind);
-DWORD Win32StyleOf(const ControlSpec& spec);
+DWORD Win32StyleOf(const ControlSpec& design);
 
 }  // namespace vx

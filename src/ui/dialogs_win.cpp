@@ -15,19 +15,19 @@ int ShowMessage(HWND owner, const std::string& text, UINT flags, const std::stri
 
 std::optional<std::string> InputBox(HWND owner, const std::string& caption, const std::string& prompt,
                                     const std::string& initial) {
-    FormSpec spec;
-    spec.name = "frmInputBox";
-    spec.className = "TfrmInputBox";
-    spec.caption = caption;
-    spec.clientWidth = 320;
-    spec.clientHeight = 96;
-    spec.controls = {
+    FormSpec design;
+    design.name = "frmInputBox";
+    design.className = "TfrmInputBox";
+    design.caption = caption;
+    design.clientWidth = 320;
+    design.clientHeight = 96;
+    design.controls = {
         {.kind = ControlKind::Label, .name = "lblPrompt", .bounds = {8, 8, 304, 16}, .caption = prompt},
         {.kind = ControlKind::Edit, .name = "edtValue", .bounds = {8, 28, 304, 21}, .caption = initial},
         {.kind = ControlKind::Button, .name = "btnOK", .bounds = {156, 62, 75, 25}, .caption = "OK"},
         {.kind = ControlKind::Button, .name = "btnCancel", .bounds = {237, 62, 75, 25}, .caption = "Cancel"},
     };
-    auto form = Form::Create(spec, owner);
+    auto form = Form::Create(design, owner);
     if (!form) return std::nullopt;
     std::optional<std::string> result;
     Form* raw = form.get();

@@ -53,11 +53,11 @@ void RegisterToolkitClasses() {
     registered = true;
 }
 
-Form::Form(const FormSpec& spec, UINT dpi) : spec_(spec), dpi_(dpi) {}
+Form::Form(const FormSpec& design, UINT dpi) : design_(design), dpi_(dpi) {}
 
-std::unique_ptr<Form> Form::Create(const FormSpec& spec, HWND owner, UINT dpi) {
+std::unique_ptr<Form> Form::Create(const FormSpec& design, HWND owner, UINT dpi) {
     RegisterToolkitClasses();
-    std::unique_ptr<Form> form(new Form(spec, dpi ? dpi : GetDpiForSystem()));
+    std::unique_ptr<Form> form(new Form(design, dpi ? dpi : GetDpiForSystem()));
     if (!form->Build(owner)) return nullptr;
     RegisterApplicationComponent(form.get());
     TranslateWindow(*form);
@@ -74,12 +74,12 @@ Form::~Form() {
 }
 
 bool Form::Build(HWND owner) {
-    const std::wstring className = Widen(spec_.className);
+    const std::wstring className = Widen(design_.className);
     HINSTANCE instance = GetModuleHandleW(nullptr);
     WNDCLASSEXW wc{};
     if (!GetClassInfoExW(instance, className.c_str(), &wc)) {
         wc.cbSize = sizeof(wc);
-        wc.style = CS_DBLCLKS | spec_.classStyle;
+        wc.style = CS_DBLCLKS | design_.classStyle;
         wc.lpfnWndProc = &Form::WindowProc;
         wc.hInstance = instance;
         wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
@@ -91,17 +91,17 @@ bool Form::Build(HWND owner) {
         wc.lpszClassName = className.c_str();
         if (!RegisterClassExW(&wc)) return false;
     }
-    const DWORD style = spec_.dialog ? (WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN)
-                                     : (WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN);
-    const DWORD exStyle = (spec_.dialog ? WS_EX_DLGMODALFRAME : 0) | spec_.extraExStyle;
+    const DWORD style = design_.dialog ? (WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN)
+                                       : (WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN);
+    const DWORD exStyle = (design_.dialog ? WS_EX_DLGMODALFRAME : 0) | design_.extraExStyle;
     HMENU bar = nullptr;
-    if (!spec_.mainMenu.empty()) bar = menus_.CreateBar(spec_.mainMenu, nextMenuId_);
-    for (const auto& popup : spec_.popupMenus) menus_.CreatePopup(popup.name, popup.items, nextMenuId_);
+    if (!design_.mainMenu.empty()) bar = menus_.CreateBar(design_.mainMenu, nextMenuId_);
+    for (const auto& popup : design_.popupMenus) menus_.CreatePopup(popup.name, popup.items, nextMenuId_);
 
-    designedClient_ = {Scale(spec_.clientWidth), Scale(spec_.clientHeight)};
+    designedClient_ = {Scale(design_.clientWidth), Scale(design_.clientHeight)};
     RECT frame{0, 0, designedClient_.cx, designedClient_.cy};
     AdjustWindowRectExForDpi(&frame, style, bar != nullptr, exStyle, dpi_);
-    hwnd_ = CreateWindowExW(exStyle, className.c_str(), Widen(spec_.caption).c_str(), style, CW_USEDEFAULT,
+    hwnd_ = CreateWindowExW(exStyle, className.c_str(), Widen(design_.caption).c_str(), style, CW_USEDEFAULT,
                             CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, owner, bar,
                             instance, this);
     if (!hwnd_) return false;
@@ -117,9 +117,9 @@ bool Form::Build(HWND owner) {
                                WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
                                CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance, nullptr);
 
-    for (const auto& control : spec_.controls) CreateControl(control);
+    for (const auto& control : design_.controls) CreateControl(control);
     for (const auto& control : controls_) {
-        if (control->Spec().kind == ControlKind::PageControl && !control->Pages().empty())
+        if (control->Design().kind == ControlKind::PageControl && !control->Pages().empty())
             control->ShowPage(0);
     }
     // Menu items are owned by the form too, after its controls.
@@ -129,33 +129,33 @@ bool Form::Build(HWND owner) {
     return true;
 }
 
-void Form::CreateControl(const ControlSpec& spec) {
+void Form::CreateControl(const ControlSpec& design) {
     HWND parent = hwnd_;
-    Control* parentControl = spec.parent.empty() ? nullptr : FindControl(spec.parent);
+    Control* parentControl = design.parent.empty() ? nullptr : FindControl(design.parent);
     if (parentControl) parent = parentControl->Handle();
-    Bounds b = spec.bounds;
+    Bounds b = design.bounds;
     // A sheet fills its page control's display area.
-    if (spec.kind == ControlKind::TabSheet && parentControl &&
-        parentControl->Spec().kind == ControlKind::PageControl) {
+    if (design.kind == ControlKind::TabSheet && parentControl &&
+        parentControl->Design().kind == ControlKind::PageControl) {
         HWND tabs = parentControl->Handle();
         parent = GetParent(tabs);
         RECT area;
         GetClientRect(tabs, &area);
         TCITEMW item{};
         item.mask = TCIF_TEXT;
-        std::wstring text = Widen(spec.caption);
+        std::wstring text = Widen(design.caption);
         item.pszText = text.data();
         const int index = static_cast<int>(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0));
         SendMessageW(tabs, TCM_INSERTITEMW, index, reinterpret_cast<LPARAM>(&item));
         // Without visible tabs the pages fill the whole control, as wizard pages do.
-        if (!parentControl->Spec().hideTabs)
+        if (!parentControl->Design().hideTabs)
             SendMessageW(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
         MapWindowPoints(tabs, parent, reinterpret_cast<POINT*>(&area), 2);
-        HWND sheet = CreateWindowExW(WS_EX_CONTROLPARENT, L"VxPanel", nullptr, Win32StyleOf(spec), area.left,
-                                     area.top, area.right - area.left, area.bottom - area.top, parent,
-                                     nullptr, GetModuleHandleW(nullptr), nullptr);
+        HWND sheet = CreateWindowExW(WS_EX_CONTROLPARENT, L"VxPanel", nullptr, Win32StyleOf(design),
+                                     area.left, area.top, area.right - area.left, area.bottom - area.top,
+                                     parent, nullptr, GetModuleHandleW(nullptr), nullptr);
         SetWindowPos(sheet, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-        auto control = std::make_unique<Control>(spec, sheet, tooltip_, dpi_);
+        auto control = std::make_unique<Control>(design, sheet, tooltip_, dpi_);
         control->SetPageControl(parentControl, index);
         parentControl->AddPage(control.get());
         controls_.push_back(std::move(control));
@@ -163,31 +163,33 @@ void Form::CreateControl(const ControlSpec& spec) {
     }
 
     const UINT id = static_cast<UINT>(1000 + controls_.size());
-    const std::wstring text = spec.kind == ControlKind::HyperLink ? Widen("<a>" + spec.caption + "</a>")
-                              : (spec.kind == ControlKind::GroupBox || spec.kind == ControlKind::Panel ||
-                                 spec.kind == ControlKind::ListView || spec.kind == ControlKind::TreeView)
+    const std::wstring text = design.kind == ControlKind::HyperLink ? Widen("<a>" + design.caption + "</a>")
+                              : (design.kind == ControlKind::GroupBox || design.kind == ControlKind::Panel ||
+                                 design.kind == ControlKind::ListView || design.kind == ControlKind::TreeView)
                                   ? std::wstring()
-                                  : Widen(spec.caption);
-    if (spec.kind == ControlKind::RichEdit) {
+                                  : Widen(design.caption);
+    if (design.kind == ControlKind::RichEdit) {
         static const HMODULE richEdit = LoadLibraryW(L"Msftedit.dll");
         (void)richEdit;
     }
     DWORD exStyle = 0;
-    if (spec.kind == ControlKind::GroupBox || spec.kind == ControlKind::Panel) exStyle |= WS_EX_CONTROLPARENT;
-    if (spec.kind == ControlKind::ListView || spec.kind == ControlKind::TreeView) exStyle |= WS_EX_CLIENTEDGE;
-    HWND handle = CreateWindowExW(exStyle, Win32ClassOf(spec.kind), text.c_str(), Win32StyleOf(spec),
+    if (design.kind == ControlKind::GroupBox || design.kind == ControlKind::Panel)
+        exStyle |= WS_EX_CONTROLPARENT;
+    if (design.kind == ControlKind::ListView || design.kind == ControlKind::TreeView)
+        exStyle |= WS_EX_CLIENTEDGE;
+    HWND handle = CreateWindowExW(exStyle, Win32ClassOf(design.kind), text.c_str(), Win32StyleOf(design),
                                   Scale(b.left), Scale(b.top), Scale(b.width), Scale(b.height), parent,
                                   reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
                                   GetModuleHandleW(nullptr), nullptr);
     if (!handle) return;
-    auto control = std::make_unique<Control>(spec, handle, tooltip_, dpi_);
+    auto control = std::make_unique<Control>(design, handle, tooltip_, dpi_);
     control->SetFont(font_.get());
 
-    switch (spec.kind) {
+    switch (design.kind) {
         case ControlKind::GroupBox: {
             // The frame and caption are a group-box button that fills the container.
             HWND frame = CreateWindowExW(
-                0, L"BUTTON", Widen(spec.caption).c_str(), WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 0, 0,
+                0, L"BUTTON", Widen(design.caption).c_str(), WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 0, 0,
                 Scale(b.width), Scale(b.height), handle, nullptr, GetModuleHandleW(nullptr), nullptr);
             control->SetFrame(frame);
             control->SetFont(font_.get());
@@ -195,32 +197,32 @@ void Form::CreateControl(const ControlSpec& spec) {
         }
         case ControlKind::CheckBox:
         case ControlKind::RadioButton:
-            SendMessageW(handle, BM_SETCHECK, spec.checked ? BST_CHECKED : BST_UNCHECKED, 0);
+            SendMessageW(handle, BM_SETCHECK, design.checked ? BST_CHECKED : BST_UNCHECKED, 0);
             break;
         case ControlKind::ComboList:
         case ControlKind::ComboEdit:
         case ControlKind::ListBox:
         case ControlKind::NavBar: {
-            const bool combo = spec.kind == ControlKind::ComboList || spec.kind == ControlKind::ComboEdit;
-            for (const auto& item : spec.items) {
+            const bool combo = design.kind == ControlKind::ComboList || design.kind == ControlKind::ComboEdit;
+            for (const auto& item : design.items) {
                 SendMessageW(handle, combo ? CB_ADDSTRING : LB_ADDSTRING, 0,
                              reinterpret_cast<LPARAM>(Widen(item).c_str()));
             }
-            if (!spec.items.empty())
-                SendMessageW(handle, combo ? CB_SETCURSEL : LB_SETCURSEL, spec.position, 0);
+            if (!design.items.empty())
+                SendMessageW(handle, combo ? CB_SETCURSEL : LB_SETCURSEL, design.position, 0);
             // Rows are measured while the control is being created, before the form knows it.
-            if (spec.kind == ControlKind::NavBar) SendMessageW(handle, LB_SETITEMHEIGHT, 0, Scale(22));
+            if (design.kind == ControlKind::NavBar) SendMessageW(handle, LB_SETITEMHEIGHT, 0, Scale(22));
             break;
         }
         case ControlKind::ListView: {
             ListView_SetExtendedListViewStyle(handle, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER |
-                                                          (spec.checkBoxes ? LVS_EX_CHECKBOXES : 0));
-            for (size_t i = 0; i < spec.items.size(); ++i) {
-                std::wstring title = Widen(spec.items[i]);
+                                                          (design.checkBoxes ? LVS_EX_CHECKBOXES : 0));
+            for (size_t i = 0; i < design.items.size(); ++i) {
+                std::wstring title = Widen(design.items[i]);
                 LVCOLUMNW column{};
                 column.mask = LVCF_TEXT | LVCF_WIDTH;
                 column.pszText = title.data();
-                column.cx = Scale(i < spec.columnWidths.size() ? spec.columnWidths[i] : 80);
+                column.cx = Scale(i < design.columnWidths.size() ? design.columnWidths[i] : 80);
                 SendMessageW(handle, LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
             }
             break;
@@ -228,7 +230,7 @@ void Form::CreateControl(const ControlSpec& spec) {
         case ControlKind::TreeView: {
             std::vector<HTREEITEM> nodes;
             std::vector<HTREEITEM> parents;
-            for (const auto& line : spec.items) {
+            for (const auto& line : design.items) {
                 size_t level = 0;
                 while (level * 2 + 1 < line.size() && line[level * 2] == ' ' && line[level * 2 + 1] == ' ')
                     ++level;
@@ -250,15 +252,15 @@ void Form::CreateControl(const ControlSpec& spec) {
             break;
         }
         case ControlKind::ToolBar: {
-            auto buttons = AddToolButtons(handle, spec.buttons, nextMenuId_);
+            auto buttons = AddToolButtons(handle, design.buttons, nextMenuId_);
             std::vector<ToolButton*> raw;
             size_t specIndex = 0;
             for (auto& button : buttons) {
-                while (specIndex < spec.buttons.size() && spec.buttons[specIndex].name != button->Name())
+                while (specIndex < design.buttons.size() && design.buttons[specIndex].name != button->Name())
                     ++specIndex;
-                if (specIndex < spec.buttons.size() && !spec.buttons[specIndex].items.empty()) {
+                if (specIndex < design.buttons.size() && !design.buttons[specIndex].items.empty()) {
                     button->dropDown =
-                        menus_.CreatePopup(button->Name(), spec.buttons[specIndex].items, nextMenuId_);
+                        menus_.CreatePopup(button->Name(), design.buttons[specIndex].items, nextMenuId_);
                 }
                 raw.push_back(button.get());
                 toolButtons_.push_back(std::move(button));
@@ -267,23 +269,23 @@ void Form::CreateControl(const ControlSpec& spec) {
             break;
         }
         case ControlKind::TrackBar:
-            SendMessageW(handle, TBM_SETRANGE, FALSE, MAKELPARAM(spec.minimum, spec.maximum));
+            SendMessageW(handle, TBM_SETRANGE, FALSE, MAKELPARAM(design.minimum, design.maximum));
             SendMessageW(handle, TBM_SETTICFREQ, 10, 0);
-            SendMessageW(handle, TBM_SETPOS, TRUE, spec.position);
+            SendMessageW(handle, TBM_SETPOS, TRUE, design.position);
             break;
         case ControlKind::UpDown:
-            SendMessageW(handle, UDM_SETRANGE32, spec.minimum, spec.maximum);
-            SendMessageW(handle, UDM_SETPOS32, 0, spec.position);
+            SendMessageW(handle, UDM_SETRANGE32, design.minimum, design.maximum);
+            SendMessageW(handle, UDM_SETPOS32, 0, design.position);
             break;
         case ControlKind::ProgressBar:
-            SendMessageW(handle, PBM_SETRANGE32, spec.minimum, spec.maximum);
-            SendMessageW(handle, PBM_SETPOS, spec.position, 0);
+            SendMessageW(handle, PBM_SETRANGE32, design.minimum, design.maximum);
+            SendMessageW(handle, PBM_SETPOS, design.position, 0);
             break;
         default:
             break;
     }
     if (tooltip_) {
-        std::wstring hint = Widen(spec.hint);
+        std::wstring hint = Widen(design.hint);
         TOOLINFOW tool{};
         tool.cbSize = sizeof(tool);
         tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
@@ -333,12 +335,12 @@ void Form::Layout(int width, int height) {
     const int dx = width - designedClient_.cx;
     const int dy = height - designedClient_.cy;
     for (const auto& control : controls_) {
-        const ControlSpec& spec = control->Spec();
-        if (!spec.parent.empty() || spec.kind == ControlKind::TabSheet) continue;
-        const unsigned a = spec.anchors;
+        const ControlSpec& design = control->Design();
+        if (!design.parent.empty() || design.kind == ControlKind::TabSheet) continue;
+        const unsigned a = design.anchors;
         if (a == (kAnchorLeft | kAnchorTop)) continue;
-        int left = Scale(spec.bounds.left), top = Scale(spec.bounds.top);
-        int w = Scale(spec.bounds.width), h = Scale(spec.bounds.height);
+        int left = Scale(design.bounds.left), top = Scale(design.bounds.top);
+        int w = Scale(design.bounds.width), h = Scale(design.bounds.height);
         if (a & kAnchorRight) {
             if (a & kAnchorLeft)
                 w += dx;
@@ -471,7 +473,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (measure->CtlType == ODT_MENU) break;
             const Control* control = FindControlById(measure->CtlID);
             measure->itemHeight =
-                static_cast<UINT>(Scale(control && control->Spec().kind == ControlKind::NavBar ? 22 : 16));
+                static_cast<UINT>(Scale(control && control->Design().kind == ControlKind::NavBar ? 22 : 16));
             return TRUE;
         }
         case WM_DRAWITEM: {
@@ -509,7 +511,7 @@ const Control* Form::FindControlById(UINT id) const {
 void Form::DrawListItem(const Control& control, const DRAWITEMSTRUCT& draw) {
     if (draw.itemID == static_cast<UINT>(-1)) return;
     const bool selected = (draw.itemState & ODS_SELECTED) != 0;
-    const bool navigation = control.Spec().kind == ControlKind::NavBar;
+    const bool navigation = control.Design().kind == ControlKind::NavBar;
     FillRect(draw.hDC, &draw.rcItem,
              GetSysColorBrush(navigation ? COLOR_WINDOW
                               : selected ? COLOR_HIGHLIGHT
@@ -540,7 +542,7 @@ void Form::DrawListItem(const Control& control, const DRAWITEMSTRUCT& draw) {
 int Form::SelectedIndex(const std::string& name) const {
     const Control* control = FindControl(name);
     if (!control) return -1;
-    const ControlKind kind = control->Spec().kind;
+    const ControlKind kind = control->Design().kind;
     if (kind == ControlKind::ComboList || kind == ControlKind::ComboEdit) {
         return static_cast<int>(SendMessageW(control->Handle(), CB_GETCURSEL, 0, 0));
     }

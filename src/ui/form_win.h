@@ -10,7 +10,7 @@
 #include "intl/component.h"
 #include "ui/control_win.h"
 #include "ui/font_win.h"
-#include "ui/form_spec.h"
+#include "ui/form_design.h"
 #include "ui/menu_win.h"
 #include "ui/toolbar_win.h"
 
@@ -20,7 +20,7 @@ class Form : public Component {
 public:
     // Creates the window hidden, registers it among the application's windows and translates it.
     // `dpi` 0 takes the DPI of the monitor the window lands on.
-    static std::unique_ptr<Form> Create(const FormSpec& spec, HWND owner = nullptr, UINT dpi = 0);
+    static std::unique_ptr<Form> Create(const FormSpec& design, HWND owner = nullptr, UINT dpi = 0);
     ~Form() override;
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
@@ -56,8 +56,8 @@ public:
     void SetVirtualRowCount(const std::string& listView, int rows);
 
     // Component
-    std::string Name() const override { return spec_.name; }
-    std::string ClassName() const override { return spec_.className; }
+    std::string Name() const override { return design_.name; }
+    std::string ClassName() const override { return design_.className; }
     int Tag() const override { return 0; }
     ComponentKind Kind() const override { return ComponentKind::Window; }
     bool IsVisualControl() const override { return true; }
@@ -68,9 +68,9 @@ public:
     std::vector<Component*> OwnedComponents() const override;
 
 private:
-    Form(const FormSpec& spec, UINT dpi);
+    Form(const FormSpec& design, UINT dpi);
     bool Build(HWND owner);
-    void CreateControl(const ControlSpec& spec);
+    void CreateControl(const ControlSpec& design);
     void Layout(int width, int height);
     ToolButton* FindToolButtonById(UINT id) const;
     const Control* FindControlById(UINT id) const;
@@ -78,7 +78,7 @@ private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
-    FormSpec spec_;
+    FormSpec design_;
     UINT dpi_;
     HWND hwnd_ = nullptr;
     HWND tooltip_ = nullptr;

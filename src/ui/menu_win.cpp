@@ -4,42 +4,42 @@
 
 namespace vx {
 
-MenuItem::MenuItem(const MenuItemSpec& spec, HMENU menu, UINT id) : spec_(spec), menu_(menu), id_(id) {}
+MenuItem::MenuItem(const MenuItemSpec& design, HMENU menu, UINT id) : design_(design), menu_(menu), id_(id) {}
 
 std::string MenuItem::GetText(TextProperty property) const {
-    if (property == TextProperty::Caption) return spec_.caption;
-    if (property == TextProperty::Hint) return spec_.hint;
+    if (property == TextProperty::Caption) return design_.caption;
+    if (property == TextProperty::Hint) return design_.hint;
     return {};
 }
 
 void MenuItem::SetText(TextProperty property, const std::string& value) {
     if (property == TextProperty::Hint) {
-        spec_.hint = value;
+        design_.hint = value;
         return;
     }
-    if (property != TextProperty::Caption || spec_.caption == "-") return;
-    spec_.caption = value;
+    if (property != TextProperty::Caption || design_.caption == "-") return;
+    design_.caption = value;
     Refresh();
 }
 
 void MenuItem::SetChecked(bool checked) {
-    spec_.checked = checked;
+    design_.checked = checked;
     Refresh();
 }
 
 void MenuItem::SetShortcutText(const std::string& text) {
-    spec_.shortcut = text;
+    design_.shortcut = text;
     Refresh();
 }
 
 void MenuItem::Refresh() {
-    std::wstring text = Widen(spec_.caption);
-    if (!spec_.shortcut.empty()) text += L"\t" + Widen(spec_.shortcut);
+    std::wstring text = Widen(design_.caption);
+    if (!design_.shortcut.empty()) text += L"\t" + Widen(design_.shortcut);
     MENUITEMINFOW info{};
     info.cbSize = sizeof(info);
     info.fMask = MIIM_STRING | MIIM_STATE | MIIM_FTYPE;
-    info.fType = spec_.radio ? MFT_RADIOCHECK : 0;
-    info.fState = spec_.checked ? MFS_CHECKED : MFS_UNCHECKED;
+    info.fType = design_.radio ? MFT_RADIOCHECK : 0;
+    info.fState = design_.checked ? MFS_CHECKED : MFS_UNCHECKED;
     info.dwTypeData = text.data();
     SetMenuItemInfoW(menu_, id_, FALSE, &info);
 }
@@ -49,24 +49,24 @@ MenuSet::~MenuSet() {
 }
 
 void MenuSet::Build(HMENU menu, const std::vector<MenuItemSpec>& items, UINT& nextId) {
-    for (const auto& spec : items) {
-        if (spec.caption == "-") {
+    for (const auto& design : items) {
+        if (design.caption == "-") {
             AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-            if (!spec.name.empty()) items_.push_back(std::make_unique<MenuItem>(spec, menu, 0));
+            if (!design.name.empty()) items_.push_back(std::make_unique<MenuItem>(design, menu, 0));
             continue;
         }
         const UINT id = nextId++;
-        auto item = std::make_unique<MenuItem>(spec, menu, id);
-        std::wstring text = Widen(spec.caption);
-        if (!spec.shortcut.empty()) text += L"\t" + Widen(spec.shortcut);
+        auto item = std::make_unique<MenuItem>(design, menu, id);
+        std::wstring text = Widen(design.caption);
+        if (!design.shortcut.empty()) text += L"\t" + Widen(design.shortcut);
         MENUITEMINFOW info{};
         info.cbSize = sizeof(info);
         info.fMask = MIIM_STRING | MIIM_ID | MIIM_STATE | MIIM_FTYPE;
-        info.fType = spec.radio ? MFT_RADIOCHECK : 0;
-        info.fState = spec.checked ? MFS_CHECKED : 0;
+        info.fType = design.radio ? MFT_RADIOCHECK : 0;
+        info.fState = design.checked ? MFS_CHECKED : 0;
         info.wID = id;
         info.dwTypeData = text.data();
-        if (!spec.items.empty()) {
+        if (!design.items.empty()) {
             item->submenu = CreatePopupMenu();
             info.fMask |= MIIM_SUBMENU;
             info.hSubMenu = item->submenu;
@@ -76,7 +76,7 @@ void MenuSet::Build(HMENU menu, const std::vector<MenuItemSpec>& items, UINT& ne
         items_.push_back(std::move(item));
         if (raw->submenu) {
             const size_t before = items_.size();
-            Build(raw->submenu, spec.items, nextId);
+            Build(raw->submenu, design.items, nextId);
             for (size_t i = before; i < items_.size(); ++i) {
                 if (items_[i]->Menu() == raw->submenu) raw->children.push_back(items_[i].get());
             }

@@ -6,22 +6,22 @@
 #include <vector>
 
 #include "intl/component.h"
-#include "ui/form_spec.h"
+#include "ui/form_design.h"
 
 namespace vx {
 
 class MenuItem : public Component {
 public:
-    MenuItem(const MenuItemSpec& spec, HMENU menu, UINT id);
+    MenuItem(const MenuItemSpec& design, HMENU menu, UINT id);
 
     UINT Id() const { return id_; }
     HMENU Menu() const { return menu_; }
-    const MenuItemSpec& Spec() const { return spec_; }
-    bool Checked() const { return spec_.checked; }
+    const MenuItemSpec& Design() const { return design_; }
+    bool Checked() const { return design_.checked; }
     void SetChecked(bool checked);
     void SetShortcutText(const std::string& text);
 
-    std::string Name() const override { return spec_.name; }
+    std::string Name() const override { return design_.name; }
     std::string ClassName() const override { return "TMenuItem"; }
     int Tag() const override { return 0; }
     ComponentKind Kind() const override { return ComponentKind::Plain; }
@@ -38,7 +38,7 @@ public:
 
 private:
     void Refresh();
-    MenuItemSpec spec_;
+    MenuItemSpec design_;
     HMENU menu_;
     UINT id_;
 };

@@ -9,18 +9,18 @@
 namespace vx {
 
 std::string ToolButton::GetText(TextProperty property) const {
-    if (property == TextProperty::Caption) return spec_.caption;
-    if (property == TextProperty::Hint) return spec_.hint;
+    if (property == TextProperty::Caption) return design_.caption;
+    if (property == TextProperty::Hint) return design_.hint;
     return {};
 }
 
 void ToolButton::SetText(TextProperty property, const std::string& value) {
     if (property == TextProperty::Hint) {
-        spec_.hint = value;  // shown through the bar's tooltip request
+        design_.hint = value;  // shown through the bar's tooltip request
         return;
     }
     if (property != TextProperty::Caption) return;
-    spec_.caption = value;
+    design_.caption = value;
     std::wstring text = Widen(value);
     TBBUTTONINFOW info{};
     info.cbSize = sizeof(info);
@@ -36,21 +36,21 @@ std::vector<std::unique_ptr<ToolButton>> AddToolButtons(HWND toolbar,
     std::vector<std::unique_ptr<ToolButton>> made;
     SendMessageW(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     SendMessageW(toolbar, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS | TBSTYLE_EX_MIXEDBUTTONS);
-    for (const auto& spec : buttons) {
+    for (const auto& design : buttons) {
         TBBUTTON button{};
-        if (spec.caption == "-") {
+        if (design.caption == "-") {
             button.fsStyle = BTNS_SEP;
             SendMessageW(toolbar, TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&button));
             continue;
         }
         const UINT id = nextId++;
-        auto tool = std::make_unique<ToolButton>(spec, toolbar, id);
-        std::wstring text = Widen(spec.caption);
+        auto tool = std::make_unique<ToolButton>(design, toolbar, id);
+        std::wstring text = Widen(design.caption);
         button.iBitmap = I_IMAGENONE;
         button.idCommand = static_cast<int>(id);
-        button.fsState = TBSTATE_ENABLED | (spec.checked ? TBSTATE_CHECKED : 0);
-        button.fsStyle = BTNS_AUTOSIZE | BTNS_SHOWTEXT | (spec.checkable ? BTNS_CHECK : 0) |
-                         (spec.items.empty() ? 0 : BTNS_DROPDOWN);
+        button.fsState = TBSTATE_ENABLED | (design.checked ? TBSTATE_CHECKED : 0);
+        button.fsStyle = BTNS_AUTOSIZE | BTNS_SHOWTEXT | (design.checkable ? BTNS_CHECK : 0) |
+                         (design.items.empty() ? 0 : BTNS_DROPDOWN);
         button.iString = reinterpret_cast<INT_PTR>(text.c_str());
         SendMessageW(toolbar, TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&button));
         made.push_back(std::move(tool));

@@ -8,18 +8,19 @@
 #include <vector>
 
 #include "intl/component.h"
-#include "ui/form_spec.h"
+#include "ui/form_design.h"
 
 namespace vx {
 
 class ToolButton : public Component {
 public:
-    ToolButton(const MenuItemSpec& spec, HWND toolbar, UINT id) : spec_(spec), toolbar_(toolbar), id_(id) {}
+    ToolButton(const MenuItemSpec& design, HWND toolbar, UINT id)
+        : design_(design), toolbar_(toolbar), id_(id) {}
 
     UINT Id() const { return id_; }
     HMENU dropDown = nullptr;  // the menu of a drop-down button
 
-    std::string Name() const override { return spec_.name; }
+    std::string Name() const override { return design_.name; }
     std::string ClassName() const override { return "TdxBarButton"; }
     int Tag() const override { return 0; }
     ComponentKind Kind() const override { return ComponentKind::Other; }
@@ -31,7 +32,7 @@ public:
     void SetText(TextProperty property, const std::string& value) override;
 
 private:
-    MenuItemSpec spec_;
+    MenuItemSpec design_;
     HWND toolbar_;
     UINT id_;
 };

@@ -168,10 +168,10 @@ TEST(ToolkitDialogs, FilterTextForTheSystemDialogs) {
 }
 
 TEST(ToolkitTray, IconsAreAddedChangedAndRemoved) {
-    FormSpec spec;
-    spec.name = "frmTrayOwner";
-    spec.className = "TfrmTrayOwner";
-    auto owner = Form::Create(spec);
+    FormSpec design;
+    design.name = "frmTrayOwner";
+    design.className = "TfrmTrayOwner";
+    auto owner = Form::Create(design);
     HICON icon = LoadIconW(nullptr, MAKEINTRESOURCEW(32512));
     TrayIcon first(owner->Handle(), 1, WM_APP + 1);
     TrayIcon second(owner->Handle(), 2, WM_APP + 1);
