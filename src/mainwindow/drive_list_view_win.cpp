@@ -69,6 +69,14 @@ void DriveListView::Attach(HWND window, HWND list) {
     auto images = reinterpret_cast<HIMAGELIST>(
         SHGetFileInfoW(L"C:\\", 0, &info, sizeof(info), SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
     if (images) ListView_SetImageList(list_, images, LVSIL_SMALL);
+    // The arrow glyph: U+25B2 at the list font's size in Times New Roman, made once per window.
+    const UINT dpi = GetDpiForWindow(list_);
+    arrowFont_ = CreatePointFont("Times New Roman", 8, DEFAULT_CHARSET, dpi ? dpi : 96);
+    HDC dc = GetDC(list_);
+    HGDIOBJ previous = SelectObject(dc, arrowFont_.get());
+    GetTextExtentPoint32W(dc, L"\u25B2", 1, &arrowSize_);
+    SelectObject(dc, previous);
+    ReleaseDC(list_, dc);
 }
 
 std::vector<size_t> DriveListView::MonitoredIndexes() const {
@@ -266,15 +274,7 @@ void DriveListView::FitWindow() {
 
 void DriveListView::DrawPercentCell(HDC dc, RECT cell, const DriveRecord& drive) const {
     RECT r{cell.left + 1, cell.top + 1, cell.right - 1, cell.bottom - 1};
-    // The arrow glyph: U+25B2 at the list font's size in Times New Roman.
-    const UINT dpi = GetDpiForWindow(list_);
-    UniqueFont arrowFont = CreatePointFont("Times New Roman", 8, DEFAULT_CHARSET, dpi ? dpi : 96);
-    SIZE arrowSize{};
-    {
-        HGDIOBJ previous = SelectObject(dc, arrowFont.get());
-        GetTextExtentPoint32W(dc, L"\u25B2", 1, &arrowSize);
-        SelectObject(dc, previous);
-    }
+    const SIZE arrowSize = arrowSize_;
     r.right -= options_.DrawArrow ? arrowSize.cx : 1;
     const int arrowLeft = r.right;
     const PercentCell percent = PercentCellFor(drive, options_.ShowUsedPercents);
@@ -317,7 +317,7 @@ void DriveListView::DrawPercentCell(HDC dc, RECT cell, const DriveRecord& drive)
         SelectObject(dc, oldPen);
         SelectObject(dc, oldBrush);
         DeleteObject(background);
-        HGDIOBJ previous = SelectObject(dc, arrowFont.get());
+        HGDIOBJ previous = SelectObject(dc, arrowFont_.get());
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(
             dc, ResolveColour(arrow == TrendArrow::Up ? options_.UpArrowColor : options_.DownArrowColor));

@@ -15,6 +15,7 @@
 #include "disks/update_cycle.h"
 #include "mainwindow/column_model.h"
 #include "platform/volumes.h"
+#include "ui/font_win.h"
 
 namespace vx {
 
@@ -59,6 +60,8 @@ private:
     std::vector<std::string> labels_;
     std::vector<int> shownIds_;  // column ids in list order
     std::unique_ptr<RemoteMeasurer> remote_;
+    UniqueFont arrowFont_;
+    SIZE arrowSize_{};
 };
 
 }  // namespace vx
