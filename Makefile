@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 BUILD := build
 CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=Release
 
-.PHONY: all deps build native win64 win32 test run fuzz clean
+.PHONY: all deps build native win64 win32 test run fuzz bench clean
 
 all: build
 
@@ -30,6 +30,12 @@ test: build
 
 run: deps win64
 	@scripts/run.sh
+
+# Optimised, without sanitizers, in a folder of its own.
+bench: deps
+	@cmake -S . -B $(BUILD)/bench -DCMAKE_BUILD_TYPE=Release -DVX_BUILD_TESTS=OFF -DVX_BUILD_BENCH=ON -DVX_NO_SANITIZERS=ON >/dev/null
+	@cmake --build $(BUILD)/bench -j $(JOBS) --target vx_refresh_bench
+	@$(BUILD)/bench/bin/vx_refresh_bench
 
 fuzz: deps
 	@scripts/fuzz.sh $${VX_FUZZ_SECONDS:-120}
