@@ -79,12 +79,11 @@ void DriveListView::Attach(HWND window, HWND list) {
     ReleaseDC(list_, dc);
 }
 
-std::vector<size_t> DriveListView::MonitoredIndexes() const {
-    std::vector<size_t> indexes;
+void DriveListView::UpdateMonitored() {
+    monitored_.clear();
     for (size_t i = 0; i < drives_.size(); ++i) {
-        if (IsMonitored(options_, drives_[i].Name)) indexes.push_back(i);
+        if (IsMonitored(options_, drives_[i].Name)) monitored_.push_back(i);
     }
-    return indexes;
 }
 
 std::string DriveListView::RowCaption(const DriveRecord& drive) const {
@@ -104,11 +103,21 @@ int DriveListView::TextWidth(const std::string& text) const {
 
 void DriveListView::FillDisks() {
     ListView_DeleteAllItems(list_);
-    FilledDrives filled = vx::FillDisks(*volumes_, options_, [this](FilledDrives& found) {
+    bool added = false;
+    vx::FillDisks(*volumes_, options_, [this, &added](FilledDrives& found) {
+        added = true;
         drives_ = std::move(found.drives);
         labels_ = std::move(found.labels);
+        UpdateMonitored();
         AddDisks();
     });
+    if (!added) {
+        // No drive at all: the fill creates no rows, and the old records must go as well.
+        drives_.clear();
+        labels_.clear();
+        monitored_.clear();
+        remote_.reset();
+    }
     RebuildColumns();
 }
 
@@ -116,7 +125,7 @@ void DriveListView::AddDisks() {
     LogLine("AddDisks");
     bool networkDrive = false;
     int row = 0;
-    for (size_t index : MonitoredIndexes()) {
+    for (size_t index : monitored_) {
         DriveRecord& drive = drives_[index];
         LogLine("Adding disk " + drive.Name + "...");
         SHFILEINFOW info{};
@@ -155,7 +164,7 @@ void DriveListView::RebuildColumns() {
     const int valueWidth = ValueColumnWidth(
         drives_, options_, format_, [this](const std::string& t) { return TextWidth(t); }, valueCount);
     std::vector<std::string> names, labels;
-    for (size_t index : MonitoredIndexes()) {
+    for (size_t index : monitored_) {
         names.push_back(RowCaption(drives_[index]));
         if (index < labels_.size()) labels.push_back(labels_[index]);
     }
@@ -206,7 +215,7 @@ std::vector<std::string> DriveListView::RowTexts(const DriveRecord& drive, size_
 
 void DriveListView::UpdateRowTexts() {
     int row = 0;
-    for (size_t index : MonitoredIndexes()) {
+    for (size_t index : monitored_) {
         const auto texts = RowTexts(drives_[index], index);
         for (size_t i = 0; i < texts.size(); ++i) {
             wchar_t current[128] = {};
@@ -222,7 +231,7 @@ void DriveListView::UpdateRowTexts() {
 void DriveListView::UpdateRow(size_t driveIndex) {
     if (driveIndex >= drives_.size()) return;
     // Row n is the n-th monitored drive.
-    const auto monitored = MonitoredIndexes();
+    const auto& monitored = monitored_;
     const auto position = std::find(monitored.begin(), monitored.end(), driveIndex);
     if (position == monitored.end()) return;
     const int row = static_cast<int>(position - monitored.begin());
@@ -339,7 +348,7 @@ LRESULT DriveListView::CustomDraw(NMLVCUSTOMDRAW* draw) {
                 shownIds_[column] != kColumnPercent) {
                 return CDRF_DODEFAULT;
             }
-            const auto monitored = MonitoredIndexes();
+            const auto& monitored = monitored_;
             const size_t row = draw->nmcd.dwItemSpec;
             if (row >= monitored.size()) return CDRF_DODEFAULT;
             RECT cell{};

@@ -44,7 +44,8 @@ public:
 
 private:
     void AddDisks();
-    std::vector<size_t> MonitoredIndexes() const;
+    // Row n is the drive at monitored_[n]; the set changes only when the list is filled again.
+    void UpdateMonitored();
     int TextWidth(const std::string& text) const;
     std::string RowCaption(const DriveRecord& drive) const;
     std::vector<std::string> RowTexts(const DriveRecord& drive, size_t index) const;
@@ -58,6 +59,7 @@ private:
     HWND list_ = nullptr;
     std::vector<DriveRecord> drives_;
     std::vector<std::string> labels_;
+    std::vector<size_t> monitored_;
     std::vector<int> shownIds_;  // column ids in list order
     std::unique_ptr<RemoteMeasurer> remote_;
     UniqueFont arrowFont_;

@@ -25,7 +25,6 @@ FormSpec DemoForm() {
     f.caption = "Toolkit demo";
     f.clientWidth = 560;
     f.clientHeight = 400;
-    const unsigned kTopLeft = kAnchorLeft | kAnchorTop;
     f.controls = {
         {.kind = CK::Label,
          .name = "lblName",
@@ -135,7 +134,6 @@ FormSpec DemoForm() {
          .bounds = {0, 380, 560, 20},
          .anchors = kAnchorLeft | kAnchorBottom | kAnchorRight},
     };
-    (void)kTopLeft;
     f.mainMenu = {
         {.name = "miFile",
          .caption = "&File",
