@@ -10,6 +10,7 @@ packages=(
     wine64 fonts-wine libgnutls30
     xvfb xdotool imagemagick x11-utils
     python3 unzip
+    python3-fusepy
     clang libclang-rt-14-dev
 )
 

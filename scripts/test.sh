@@ -4,6 +4,7 @@
 set -uo pipefail
 cd "$(dirname "$0")/.."
 source scripts/wine-env.sh
+source scripts/wine-drives.sh
 
 results="$VX_ROOT/build/test-results"
 screenshots="$VX_ROOT/build/screenshots"
@@ -18,6 +19,7 @@ VX_FUZZ_RESULTS="$results/fuzz.xml" scripts/fuzz.sh "${VX_FUZZ_SECONDS:-10}"
 
 cleanup() {
     "$WINESERVER" -k 2>/dev/null || true
+    vx_unmount_drives
     [ -n "${VX_XVFB_PID:-}" ] && kill "$VX_XVFB_PID" 2>/dev/null
 }
 trap cleanup EXIT
@@ -25,6 +27,7 @@ trap cleanup EXIT
 echo "== Wine prefix and display"
 vx_start_xvfb
 vx_create_prefix headless
+vx_configure_drives
 # One warm wineserver for the whole run: each Wine start then costs a fraction of a second.
 "$WINESERVER" -p
 # Wine's own services start with the first program; started here, they do not hold CTest's

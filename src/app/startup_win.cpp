@@ -68,6 +68,7 @@ int RunMonitor(bool writeLanguageFile) {
 
         MSG message;
         while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+            if (form.TranslateShortcut(message)) continue;
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }

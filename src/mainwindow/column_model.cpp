@@ -57,6 +57,48 @@ int64_t ColumnValue(const DriveRecord& drive, int id) {
     }
 }
 
+bool* ColumnShownSetting(Options& options, int id) {
+    switch (id) {
+        case kColumnLabel:
+            return &options.ShowLabels;
+        case kColumnCapacity:
+            return &options.ShowTotal;
+        case kColumnUsed:
+            return &options.ShowOccuped;
+        case kColumnFree:
+            return &options.ShowFree;
+        case kColumnAvailable:
+            return &options.ShowAvail;
+        case kColumnPercent:
+            return &options.ShowPercents;
+        default:
+            return nullptr;
+    }
+}
+
+bool HeaderClick(Options& options, int id) {
+    if (id == kColumnCapacity && !options.ShowOccuped) {
+        options.ShowTotal = false;
+        options.ShowOccuped = true;
+        return true;
+    }
+    if (id == kColumnUsed && !options.ShowTotal) {
+        options.ShowTotal = true;
+        options.ShowOccuped = false;
+        return true;
+    }
+    if (id == kColumnPercent) {
+        options.ShowUsedPercents = !options.ShowUsedPercents;
+        return true;
+    }
+    return false;
+}
+
+int LeftKeptOnMonitor(bool rightEdgeWasDocked, int left, int width, int monitorRight) {
+    if (rightEdgeWasDocked || left + width > monitorRight) return monitorRight - width;
+    return left;
+}
+
 FrameAllowance FrameAllowanceFor(unsigned major, unsigned minor) {
     if (major == 6 && minor == 0) return {21, 15};
     if (major == 6 && minor == 1) return {18, 16};

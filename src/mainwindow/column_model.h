@@ -51,6 +51,18 @@ int ValueColumnWidth(const std::vector<DriveRecord>& drives, const Options& opti
 int NameColumnWidth(const std::vector<std::string>& names, const TextWidth& width, bool sticker);
 int LabelColumnWidth(const std::vector<std::string>& labels, const TextWidth& width, bool sticker);
 
+// The setting that shows a column; null for the Name column, which is always shown.
+bool* ColumnShownSetting(Options& options, int id);
+
+// A click on a column header: Capacity and Used trade places while the other one is hidden, the
+// percent header switches between the used and the free share, other headers do nothing.
+// True when a setting changed.
+bool HeaderClick(Options& options, int id);
+
+// Where the window's left edge goes after a column change: a window whose right edge was on the
+// monitor's right edge, or now lies beyond it, is moved so that its right edge is that edge.
+int LeftKeptOnMonitor(bool rightEdgeWasDocked, int left, int width, int monitorRight);
+
 // The classic window's height for its rows.
 int ClassicWindowHeight(int rows, int rowPitch, int smallCaptionHeight, int menuHeight,
                         const FrameAllowance& frame);

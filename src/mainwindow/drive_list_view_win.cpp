@@ -7,6 +7,7 @@
 
 #include "app/log.h"
 #include "core/utf.h"
+#include "disks/number_format_win.h"
 #include "mainwindow/main_messages.h"
 #include "mainwindow/percent_bar.h"
 #include "platform/win/version_win.h"
@@ -15,16 +16,6 @@
 namespace vx {
 
 namespace {
-
-NumberFormat LocaleNumberFormat() {
-    NumberFormat format;
-    wchar_t text[8] = {};
-    if (GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, text, 8) > 0)
-        format.decimal = Narrow(text);
-    if (GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_STHOUSAND, text, 8) > 0)
-        format.thousands = Narrow(text);
-    return format;
-}
 
 void Gradient(HDC dc, const RECT& rect, COLORREF top, COLORREF bottom) {
     if (rect.right <= rect.left || rect.bottom <= rect.top) return;
@@ -54,7 +45,7 @@ COLORREF ResolveColour(uint32_t colour) {
 }  // namespace
 
 DriveListView::DriveListView(Options& options, std::shared_ptr<Volumes> volumes)
-    : options_(options), volumes_(std::move(volumes)), format_(LocaleNumberFormat()) {
+    : options_(options), volumes_(std::move(volumes)), format_(UserNumberFormat()) {
     const WindowsVersion version = RealWindowsVersion();
     frame_ = FrameAllowanceFor(version.major, version.minor);
 }
@@ -63,7 +54,7 @@ void DriveListView::Attach(HWND window, HWND list) {
     window_ = window;
     list_ = list;
     SetWindowLongPtrW(list_, GWL_STYLE,
-                      GetWindowLongPtrW(list_, GWL_STYLE) | LVS_SHAREIMAGELISTS | LVS_NOSORTHEADER);
+                      (GetWindowLongPtrW(list_, GWL_STYLE) | LVS_SHAREIMAGELISTS) & ~LVS_NOSORTHEADER);
     ListView_SetExtendedListViewStyle(list_, LVS_EX_GRIDLINES | LVS_EX_DOUBLEBUFFER | LVS_EX_FULLROWSELECT);
     SHFILEINFOW info{};
     auto images = reinterpret_cast<HIMAGELIST>(
@@ -181,6 +172,7 @@ void DriveListView::RebuildColumns() {
     while (ListView_DeleteColumn(list_, 0)) {
     }
     shownIds_.clear();
+    columnWidths_.clear();
     int column = 0;
     for (const auto& info : ShownColumns(options_)) {
         std::wstring caption = Widen(info.caption);
@@ -193,6 +185,7 @@ void DriveListView::RebuildColumns() {
         lv.pszText = caption.data();
         ListView_InsertColumn(list_, column++, &lv);
         shownIds_.push_back(info.id);
+        columnWidths_.push_back(lv.cx);
     }
     UpdateRowTexts();
     FitWindow();
@@ -257,8 +250,34 @@ void DriveListView::Refresh() {
     if (!outcome.networkJob.empty() && remote_) remote_->TryHandOver(outcome.networkJob);
 }
 
+std::optional<size_t> DriveListView::DriveAt(POINT point) const {
+    LVHITTESTINFO hit{};
+    hit.pt = point;
+    const int row = ListView_HitTest(list_, &hit);
+    if (row < 0 || static_cast<size_t>(row) >= monitored_.size()) return std::nullopt;
+    return monitored_[static_cast<size_t>(row)];
+}
+
+int DriveListView::ColumnIdAt(int subItem) const {
+    if (subItem < 0 || static_cast<size_t>(subItem) >= shownIds_.size()) return kColumnName;
+    return shownIds_[static_cast<size_t>(subItem)];
+}
+
+bool DriveListView::TakeColumnWidths() {
+    bool changed = false;
+    for (size_t i = 0; i < shownIds_.size(); ++i) {
+        const int width = ListView_GetColumnWidth(list_, static_cast<int>(i));
+        if (width == columnWidths_[i]) continue;
+        columnWidths_[i] = width;
+        options_.ColumnWidths[shownIds_[i] + 2] = static_cast<int16_t>(std::clamp(width, 0, 32767));
+        changed = true;
+    }
+    if (changed) FitWindow();
+    return changed;
+}
+
 void DriveListView::FitWindow() {
-    int total = frame_.width;
+    int total = 0;
     for (int id : shownIds_) total += std::max<int>(options_.ColumnWidths[id + 2], 0);
     const int rows = ListView_GetItemCount(list_);
     int pitch = 17;
@@ -267,15 +286,28 @@ void DriveListView::FitWindow() {
         ListView_GetItemRect(list_, 1, &second, LVIR_BOUNDS)) {
         pitch = second.bottom - first.bottom;
     }
-    const int menu = GetMenu(window_) ? GetSystemMetrics(SM_CYMENU) : 0;
-    const int height = ClassicWindowHeight(rows, pitch, GetSystemMetrics(SM_CYSMCAPTION), menu, frame_);
+    // The real frame, caption and menu bar are added for the window's DPI and theme; the
+    // allowances stay as the margin around the list.
+    const int height = ClassicWindowHeight(rows, pitch, GetSystemMetrics(SM_CYSMCAPTION), 0, frame_);
     RECT frameRect{0, 0, 0, 0};
     AdjustWindowRectEx(&frameRect, static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE)),
                        GetMenu(window_) != nullptr,
                        static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE)));
-    const int width = ClassicWindowWidth(total, frame_, options_.ClickThrough, 0);
-    SetWindowPos(window_, nullptr, 0, 0, width + (frameRect.right - frameRect.left) - frame_.width,
-                 height + (frameRect.bottom - frameRect.top), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const int width = ClassicWindowWidth(total, frame_, options_.ClickThrough, menuBarWidth_);
+    const int outerWidth = width + (frameRect.right - frameRect.left);
+    const int outerHeight = height + (frameRect.bottom - frameRect.top);
+    if (IsZoomed(window_)) {
+        // A maximised window keeps its size; the new one is its restored size.
+        WINDOWPLACEMENT placement{};
+        placement.length = sizeof(placement);
+        GetWindowPlacement(window_, &placement);
+        placement.rcNormalPosition.right = placement.rcNormalPosition.left + outerWidth;
+        placement.rcNormalPosition.bottom = placement.rcNormalPosition.top + outerHeight;
+        SetWindowPlacement(window_, &placement);
+    } else {
+        SetWindowPos(window_, nullptr, 0, 0, outerWidth, outerHeight,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     RECT client;
     GetClientRect(window_, &client);
     SetWindowPos(list_, nullptr, 0, 0, client.right, client.bottom, SWP_NOZORDER | SWP_NOACTIVATE);

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,15 @@ public:
     LRESULT CustomDraw(NMLVCUSTOMDRAW* draw);
     // The window's size for the rows and columns.
     void FitWindow();
+    // The narrowest window that keeps the menu bar on one line; 0 for none.
+    void SetMenuBarWidth(int width) { menuBarWidth_ = width; }
+    // The drive of the row at a point of the list's client area, by row position.
+    std::optional<size_t> DriveAt(POINT point) const;
+    // The column id of a sub-item index; kColumnName when there is no such column.
+    int ColumnIdAt(int subItem) const;
+    // After the user dragged a column border: every changed width is stored; true when any was.
+    bool TakeColumnWidths();
+    HWND List() const { return list_; }
     void Stop();
 
     const std::vector<DriveRecord>& Drives() const { return drives_; }
@@ -60,7 +70,9 @@ private:
     std::vector<DriveRecord> drives_;
     std::vector<std::string> labels_;
     std::vector<size_t> monitored_;
-    std::vector<int> shownIds_;  // column ids in list order
+    std::vector<int> shownIds_;      // column ids in list order
+    std::vector<int> columnWidths_;  // each column's last known width, in list order
+    int menuBarWidth_ = 0;
     std::unique_ptr<RemoteMeasurer> remote_;
     UniqueFont arrowFont_;
     SIZE arrowSize_{};

@@ -15,6 +15,7 @@
 #include "platform/win/volumes_win.h"
 
 #include <dbt.h>
+#include <windowsx.h>
 
 namespace vx {
 
@@ -22,6 +23,32 @@ namespace {
 
 constexpr char kAppPathsKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\VX.exe";
 constexpr UINT UM_FREE_RETIRED = UM_DESTROY_NOW + 10;
+
+// The column items, in the same order in both menus.
+struct ColumnItem {
+    int id;
+    const char* caption;
+    const char* mainMenuItem;
+    const char* popupItem;
+};
+constexpr ColumnItem kColumnItems[] = {
+    {kColumnLabel, "Disk &label", "miColumnLabel", "pmiColumnLabel"},
+    {kColumnCapacity, "&Capacity", "miColumnCapacity", "pmiColumnCapacity"},
+    {kColumnUsed, "&Used", "miColumnUsed", "pmiColumnUsed"},
+    {kColumnFree, "&Free", "miColumnFree", "pmiColumnFree"},
+    {kColumnAvailable, "&Available", "miColumnAvailable", "pmiColumnAvailable"},
+    {kColumnPercent, "&Percents", "miColumnPercents", "pmiColumnPercents"},
+};
+
+std::vector<MenuItemSpec> ColumnMenuItems(bool popup) {
+    std::vector<MenuItemSpec> items;
+    for (const auto& item : kColumnItems) {
+        items.push_back({.name = popup ? item.popupItem : item.mainMenuItem,
+                         .caption = item.caption,
+                         .checkable = true});
+    }
+    return items;
+}
 
 // The main window as a table; its drive list and menus join it with the parts that own them.
 FormSpec MainFormSpec(bool topmost) {
@@ -40,6 +67,16 @@ FormSpec MainFormSpec(bool topmost) {
                         .bounds = {0, 0, 344, 120},
                         .hint = "Right-click to access menu, double-click to display drive info",
                         .anchors = kAnchorLeft | kAnchorTop | kAnchorRight | kAnchorBottom}};
+    design.mainMenu = {
+        {.name = "miFile", .caption = "&File", .items = {{.name = "miExit", .caption = "E&xit", .shortcut = "Alt+X"}}},
+        {.name = "miView",
+         .caption = "&View",
+         .items = {{.name = "miColumns", .caption = "&Columns", .items = ColumnMenuItems(false)}}},
+    };
+    design.popupMenus = {{.name = "pmMain",
+                          .items = {{.name = "pmiColumns", .caption = "&Columns", .items = ColumnMenuItems(true)},
+                                    {.name = "pmiSeparatorExit", .caption = "-"},
+                                    {.name = "pmiExit", .caption = "E&xit", .shortcut = "Alt+X"}}}};
     return design;
 }
 
@@ -61,12 +98,23 @@ std::unique_ptr<Form> TMainForm::CreateForm() {
     form->onMessage = [this](UINT message, WPARAM wParam, LPARAM lParam) {
         return HandleMessage(message, wParam, lParam);
     };
+    form->onCommand = [this](const std::string& name) { Command(name); };
     form->onNotify = [this](const std::string& control, NMHDR* header) -> std::optional<LRESULT> {
         if (control != "lvDisks") return std::nullopt;
-        if (header->code == NM_CUSTOMDRAW)
-            return driveList_->CustomDraw(reinterpret_cast<NMLVCUSTOMDRAW*>(header));
-        if (header->code == LVN_ITEMCHANGING) return TRUE;  // rows cannot be selected
-        return std::nullopt;
+        switch (header->code) {
+            case NM_CUSTOMDRAW:
+                return driveList_->CustomDraw(reinterpret_cast<NMLVCUSTOMDRAW*>(header));
+            case LVN_ITEMCHANGING:
+                return TRUE;  // rows cannot be selected
+            case LVN_COLUMNCLICK:
+                HeaderClicked(reinterpret_cast<NMLISTVIEW*>(header)->iSubItem);
+                return 0;
+            case NM_DBLCLK:
+                DriveDoubleClicked();
+                return 0;
+            default:
+                return std::nullopt;
+        }
     };
     driveList_->Attach(form->Handle(), form->ControlHandle("lvDisks"));
     SetTimer(form->Handle(), kUpdateTimer, 1000, nullptr);
@@ -134,6 +182,8 @@ void TMainForm::ShowMainWindow() {
 
 void TMainForm::FormShow() {
     LogLine("FormShow");
+    RefreshColumnChecks();
+    driveList_->SetMenuBarWidth(MenuBarWidth());
     driveList_->RebuildColumns();
     RECT rect{};
     GetWindowRect(Handle(), &rect);
@@ -236,6 +286,119 @@ void TMainForm::RecreateHandle() {
     if (wasVisible) ShowMainWindow();
 }
 
+void TMainForm::Command(const std::string& name) {
+    if (name == "miExit" || name == "pmiExit") {
+        FormClose();
+        return;
+    }
+    for (const auto& item : kColumnItems) {
+        if (name == item.mainMenuItem || name == item.popupItem) {
+            ChangeColumns([this, id = item.id] {
+                bool* shown = ColumnShownSetting(options_, id);
+                *shown = !*shown;
+            });
+            return;
+        }
+    }
+}
+
+void TMainForm::RefreshColumnChecks() {
+    for (const auto& item : kColumnItems) {
+        const bool shown = *ColumnShownSetting(options_, item.id);
+        for (const char* name : {item.mainMenuItem, item.popupItem}) {
+            if (MenuItem* menuItem = form_->FindMenuItem(name)) menuItem->SetChecked(shown);
+        }
+    }
+}
+
+// The top-level captions side by side in the menu font, plus 50: narrower, the bar would wrap.
+int TMainForm::MenuBarWidth() const {
+    HMENU bar = GetMenu(Handle());
+    if (!bar) return 0;
+    std::wstring captions;
+    for (int i = 0; i < GetMenuItemCount(bar); ++i) {
+        wchar_t text[128] = {};
+        GetMenuStringW(bar, static_cast<UINT>(i), text, 128, MF_BYPOSITION);
+        for (const wchar_t* c = text; *c; ++c) {
+            if (*c != L'&') captions += *c;
+        }
+    }
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof(metrics);
+    const UINT dpi = GetDpiForWindow(Handle());
+    if (!SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0, dpi ? dpi : 96))
+        SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+    UniqueFont font(CreateFontIndirectW(&metrics.lfMenuFont));
+    HDC dc = GetDC(Handle());
+    HGDIOBJ previous = SelectObject(dc, font.get());
+    SIZE size{};
+    GetTextExtentPoint32W(dc, captions.c_str(), static_cast<int>(captions.size()), &size);
+    SelectObject(dc, previous);
+    ReleaseDC(Handle(), dc);
+    return size.cx + MulDiv(50, static_cast<int>(dpi ? dpi : 96), 96);
+}
+
+void TMainForm::ChangeColumns(const std::function<void()>& change) {
+    RECT before{};
+    GetWindowRect(Handle(), &before);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    GetMonitorInfoW(MonitorFromWindow(Handle(), MONITOR_DEFAULTTONEAREST), &monitor);
+    const bool docked = before.right == monitor.rcMonitor.right;
+
+    change();
+    RefreshColumnChecks();
+    driveList_->SetMenuBarWidth(MenuBarWidth());
+    driveList_->RebuildColumns();
+
+    if (IsZoomed(Handle())) return;
+    RECT after{};
+    GetWindowRect(Handle(), &after);
+    const int left = LeftKeptOnMonitor(docked, after.left, after.right - after.left, monitor.rcMonitor.right);
+    if (left != after.left)
+        SetWindowPos(Handle(), nullptr, left, after.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TMainForm::HeaderClicked(int subItem) {
+    Options changed = options_;
+    if (!HeaderClick(changed, driveList_->ColumnIdAt(subItem))) return;
+    ChangeColumns([this, &changed] { options_ = changed; });
+}
+
+std::optional<size_t> TMainForm::DriveUnderCursor() const {
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    ScreenToClient(driveList_->List(), &cursor);
+    return driveList_->DriveAt(cursor);
+}
+
+void TMainForm::DriveDoubleClicked() {
+    if (const auto index = DriveUnderCursor()) {
+        const DriveRecord& drive = driveList_->Drives()[*index];
+        OpenDriveInformation(drive.Name, &drive);
+    }
+    PostMessageW(Handle(), UM_END_DRAG, 0, 0);
+}
+
+// The drive information dialog opens here; until it exists the hand-over is only logged.
+void TMainForm::OpenDriveInformation(const std::string& name, const DriveRecord* record) {
+    LogLine("Drive information: " + name + (record ? "" : " (no record)"));
+}
+
+void TMainForm::ShowPopupMenu(LPARAM position) {
+    POINT at{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
+    if (position == -1) {
+        // From the keyboard: at the list's top-left corner.
+        at = {0, 0};
+        ClientToScreen(driveList_->List(), &at);
+        currentDrive_.reset();
+    } else {
+        currentDrive_ = DriveUnderCursor();
+    }
+    RefreshColumnChecks();
+    TrackPopupMenu(form_->PopupMenu("pmMain"), TPM_RIGHTBUTTON, at.x, at.y, 0, Handle(), nullptr);
+}
+
 void TMainForm::Paint() {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(Handle(), &ps);
@@ -266,6 +429,24 @@ std::optional<LRESULT> TMainForm::HandleMessage(UINT message, WPARAM wParam, LPA
             return 0;
         case UM_UPDATE_ROW:
             driveList_->UpdateRow(static_cast<size_t>(lParam));
+            return 0;
+        case WM_CONTEXTMENU:
+            ShowPopupMenu(lParam);
+            return 0;
+        case WM_NOTIFY: {
+            // The header's border drags reach the window through the list.
+            const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+            if (header && header->hwndFrom == ListView_GetHeader(driveList_->List()) &&
+                (header->code == HDN_ENDTRACKW || header->code == HDN_ENDTRACKA ||
+                 header->code == HDN_DIVIDERDBLCLICKW || header->code == HDN_DIVIDERDBLCLICKA)) {
+                PostMessageW(Handle(), UM_COLUMNS_RESIZED, 0, 0);
+            }
+            return std::nullopt;
+        }
+        case UM_COLUMNS_RESIZED:
+            driveList_->TakeColumnWidths();
+            return 0;
+        case UM_END_DRAG:
             return 0;
         case WM_DEVICECHANGE: {
             const auto* header = reinterpret_cast<const DEV_BROADCAST_HDR*>(lParam);

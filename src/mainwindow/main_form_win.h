@@ -3,7 +3,9 @@
 // "TMainForm" and caption "Vantorix". Built with the forms toolkit as the form "MainForm".
 #include <windows.h>
 
+#include <functional>
 #include <memory>
+#include <string>
 #include <optional>
 
 #include "app/options.h"
@@ -30,6 +32,8 @@ public:
     // Set by UM_RESTART: the caller starts a new VX.exe once this window is gone.
     bool RestartRequested() const { return restartRequested_; }
     const Options& CurrentOptions() const { return options_; }
+    // The menus' shortcuts (Alt+X and the like) for the message loop.
+    bool TranslateShortcut(const MSG& message) { return form_ && form_->TranslateShortcut(message); }
 
 private:
     std::unique_ptr<Form> CreateForm();
@@ -46,6 +50,17 @@ private:
     void RecreateHandle();
     void ApplyTopmost();
     void WriteReferenceLanguageFile();
+    void Command(const std::string& name);
+    // Column changes keep the window on its monitor and the menus' check marks right.
+    void ChangeColumns(const std::function<void()>& change);
+    void RefreshColumnChecks();
+    int MenuBarWidth() const;
+    void HeaderClicked(int subItem);
+    void DriveDoubleClicked();
+    void OpenDriveInformation(const std::string& name, const DriveRecord* record);
+    std::optional<size_t> DriveUnderCursor() const;
+    // At the cursor, or for the keyboard (-1) at the list's corner.
+    void ShowPopupMenu(LPARAM position);
 
     Registry& settings_;
     bool writeLanguageFile_;
@@ -60,6 +75,7 @@ private:
     bool closing_ = false;
     bool firstShowDone_ = false;
     int opacity_ = 100;
+    std::optional<size_t> currentDrive_;  // the drive under the cursor when the pop-up menu opened
 };
 
 }  // namespace vx

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "app/shortcut.h"
 #include "core/utf.h"
 #include "intl/application_components.h"
 #include "intl/language_win.h"
@@ -357,6 +358,28 @@ void Form::Layout(int width, int height) {
     }
 }
 
+bool Form::TranslateShortcut(const MSG& message) {
+    if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) return false;
+    if (message.hwnd != hwnd_ && !IsChild(hwnd_, message.hwnd)) return false;
+    ShortCut pressed = static_cast<uint8_t>(message.wParam);
+    if (GetKeyState(VK_SHIFT) < 0) pressed |= kShortCutShift;
+    if (GetKeyState(VK_CONTROL) < 0) pressed |= kShortCutCtrl;
+    if (GetKeyState(VK_MENU) < 0 || (message.lParam & (1 << 29))) pressed |= kShortCutAlt;
+    for (const auto& item : menus_.Items()) {
+        const std::string& text = item->Design().shortcut;
+        if (text.empty() || item->Id() == 0 || TextToShortCut(text) != pressed) continue;
+        const UINT state = GetMenuState(item->Menu(), item->Id(), MF_BYCOMMAND);
+        if (state != static_cast<UINT>(-1) && (state & (MF_DISABLED | MF_GRAYED))) return false;
+        if (onCommand) onCommand(item->Name());
+        return true;
+    }
+    return false;
+}
+
+void Form::SetMenuShortcut(const std::string& item, const std::string& shortcut) {
+    if (MenuItem* menuItem = menus_.Find(item)) menuItem->SetShortcutText(shortcut);
+}
+
 int Form::ShowModal() {
     if (modal_) return 0;
     HWND owner = GetWindow(hwnd_, GW_OWNER);
@@ -370,7 +393,7 @@ int Form::ShowModal() {
     ShowWindow(hwnd_, SW_SHOW);
     MSG message;
     while (modal_ && GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (!IsDialogMessageW(hwnd_, &message)) {
+        if (!TranslateShortcut(message) && !IsDialogMessageW(hwnd_, &message)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }

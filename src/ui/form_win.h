@@ -50,6 +50,11 @@ public:
     // Rows of owner-drawn combo and list boxes; false leaves the row to the toolkit.
     std::function<bool(const std::string& control, const DRAWITEMSTRUCT& draw)> onDrawItem;
 
+    // A key press that is a menu item's shortcut runs that item; true when it did.
+    bool TranslateShortcut(const MSG& message);
+    // The item's shortcut shown and answered; empty for none.
+    void SetMenuShortcut(const std::string& item, const std::string& shortcut);
+
     void ShowPage(const std::string& pageControl, size_t index);
     // The chosen row of a combo box, list box or navigation bar; -1 for none.
     int SelectedIndex(const std::string& name) const;

@@ -84,5 +84,66 @@ TEST(Columns, WindowSizeFormulas) {
     EXPECT_EQ(ClassicWindowWidth(100, frame, false, 260), 260);  // never narrower than the menu bar
 }
 
+TEST(Columns, HeaderClicksTradeCapacityAndUsedAndSwitchTheShare) {
+    struct Case {
+        const char* what;
+        int id;
+        bool total, used, usedPercents;
+        bool changed;
+        bool totalAfter, usedAfter, usedPercentsAfter;
+    };
+    const Case cases[] = {
+        {"capacity while used hidden", kColumnCapacity, true, false, true, true, false, true, true},
+        {"capacity while used shown", kColumnCapacity, true, true, true, false, true, true, true},
+        {"used while capacity hidden", kColumnUsed, false, true, true, true, true, false, true},
+        {"used while capacity shown", kColumnUsed, true, true, true, false, true, true, true},
+        {"percent from used share", kColumnPercent, true, false, true, true, true, false, false},
+        {"percent from free share", kColumnPercent, true, false, false, true, true, false, true},
+        {"name does nothing", kColumnName, true, false, true, false, true, false, true},
+        {"free does nothing", kColumnFree, true, false, true, false, true, false, true},
+        {"label does nothing", kColumnLabel, true, false, true, false, true, false, true},
+    };
+    for (const auto& c : cases) {
+        Options options;
+        options.ShowTotal = c.total;
+        options.ShowOccuped = c.used;
+        options.ShowUsedPercents = c.usedPercents;
+        EXPECT_EQ(HeaderClick(options, c.id), c.changed) << c.what;
+        EXPECT_EQ(options.ShowTotal, c.totalAfter) << c.what;
+        EXPECT_EQ(options.ShowOccuped, c.usedAfter) << c.what;
+        EXPECT_EQ(options.ShowUsedPercents, c.usedPercentsAfter) << c.what;
+    }
+}
+
+TEST(Columns, EveryColumnButNameHasTheSettingThatShowsIt) {
+    Options options;
+    EXPECT_EQ(ColumnShownSetting(options, kColumnName), nullptr);
+    EXPECT_EQ(ColumnShownSetting(options, kColumnLabel), &options.ShowLabels);
+    EXPECT_EQ(ColumnShownSetting(options, kColumnCapacity), &options.ShowTotal);
+    EXPECT_EQ(ColumnShownSetting(options, kColumnUsed), &options.ShowOccuped);
+    EXPECT_EQ(ColumnShownSetting(options, kColumnFree), &options.ShowFree);
+    EXPECT_EQ(ColumnShownSetting(options, kColumnAvailable), &options.ShowAvail);
+    EXPECT_EQ(ColumnShownSetting(options, kColumnPercent), &options.ShowPercents);
+    EXPECT_EQ(ColumnShownSetting(options, 7), nullptr);
+}
+
+TEST(Columns, WindowKeptOnItsMonitorAfterAColumnChange) {
+    struct Case {
+        const char* what;
+        bool docked;
+        int left, width;
+        int expected;
+    };
+    // A monitor whose right edge is at 1920.
+    const Case cases[] = {
+        {"docked window that grew", true, 1500, 500, 1420},
+        {"docked window that shrank", true, 1500, 300, 1620},
+        {"free window that still fits", false, 100, 500, 100},
+        {"free window that now fits exactly", false, 1420, 500, 1420},
+        {"free window pushed past the edge", false, 1500, 500, 1420},
+    };
+    for (const auto& c : cases) EXPECT_EQ(LeftKeptOnMonitor(c.docked, c.left, c.width, 1920), c.expected) << c.what;
+}
+
 }  // namespace
 }  // namespace vx
