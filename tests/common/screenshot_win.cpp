@@ -2,16 +2,20 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "platform/win/files_win.h"
 
 namespace vx::e2e {
 
-void SaveScreenshot(const std::wstring& name) {
+namespace {
+void SaveArea(const std::wstring& name, RECT area) {
     wchar_t folder[MAX_PATH] = {};
     if (!GetEnvironmentVariableW(L"VX_SCREENSHOT_DIR", folder, MAX_PATH)) return;
     Sleep(300);  // let the last paint reach the screen
-    const int width = GetSystemMetrics(SM_CXSCREEN);
-    const int height = GetSystemMetrics(SM_CYSCREEN);
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    if (width <= 0 || height <= 0) return;
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
     BITMAPINFO info{};
@@ -24,7 +28,7 @@ void SaveScreenshot(const std::wstring& name) {
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+    BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
     GdiFlush();
     const DWORD stride = ((width * 3 + 3) / 4) * 4;
     const DWORD imageSize = stride * height;
@@ -40,6 +44,20 @@ void SaveScreenshot(const std::wstring& name) {
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
+}
+}  // namespace
+
+void SaveScreenshot(const std::wstring& name) {
+    SaveArea(name, {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
+}
+
+void SaveWindowScreenshot(const std::wstring& name, void* window) {
+    RECT rect{};
+    if (!GetWindowRect(static_cast<HWND>(window), &rect)) return;
+    constexpr int kMargin = 8;
+    SaveArea(name, {std::max<LONG>(rect.left - kMargin, 0), std::max<LONG>(rect.top - kMargin, 0),
+                    std::min<LONG>(rect.right + kMargin, GetSystemMetrics(SM_CXSCREEN)),
+                    std::min<LONG>(rect.bottom + kMargin, GetSystemMetrics(SM_CYSCREEN))});
 }
 
 }  // namespace vx::e2e

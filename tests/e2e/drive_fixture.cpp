@@ -1,5 +1,8 @@
 #include "drive_fixture.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 #include "core/text.h"
 #include "core/utf.h"
 #include "platform/win/files_win.h"
@@ -37,8 +40,19 @@ void SetFigures(const std::string& volume, int64_t total, int64_t free, int64_t 
                    std::to_string(total) + " " + std::to_string(free) + " " + std::to_string(available) + "\n");
 }
 
-std::vector<std::string> VolumeQueries(const std::string& volume) {
-    return SplitLines(ReadWholeFile(ControlFile(volume, "queries")).value_or(""));
+std::vector<VolumeQuery> VolumeQueries(const std::string& volume) {
+    std::vector<VolumeQuery> queries;
+    for (const auto& line : SplitLines(ReadWholeFile(ControlFile(volume, "queries")).value_or(""))) {
+        const size_t blank = line.find(' ');
+        if (blank == std::string::npos) continue;
+        queries.push_back({line.substr(0, blank), std::strtod(line.c_str() + blank + 1, nullptr)});
+    }
+    return queries;
+}
+
+bool AnyQuery(const std::string& volume, const std::string& outcome) {
+    const auto queries = VolumeQueries(volume);
+    return std::any_of(queries.begin(), queries.end(), [&](const VolumeQuery& q) { return q.outcome == outcome; });
 }
 
 Figures SystemFigures(const std::string& root) {
@@ -52,6 +66,23 @@ Figures SystemFigures(const std::string& root) {
     }
     SetErrorMode(mode);
     return figures;
+}
+
+COLORREF CellPixel(const RemoteListView& list, int row, int column, double share) {
+    const RECT cell = list.CellRect(row, column);
+    // The arrow takes the right end of the cell.
+    POINT point{cell.left + 3 + static_cast<LONG>((cell.right - cell.left - 20) * share),
+                (cell.top + cell.bottom) / 2 + 2};
+    ClientToScreen(list.Handle(), &point);
+    HDC screen = GetDC(nullptr);
+    const COLORREF colour = GetPixel(screen, point.x, point.y);
+    ReleaseDC(nullptr, screen);
+    return colour;
+}
+
+bool IsGrey(COLORREF c) {
+    return std::abs(GetRValue(c) - GetGValue(c)) < 16 && std::abs(GetGValue(c) - GetBValue(c)) < 16 &&
+           GetRValue(c) > 200;
 }
 
 void DrivesTest::SetUp() {

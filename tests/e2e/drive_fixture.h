@@ -18,8 +18,13 @@ bool ScriptedVolumes();
 std::wstring ControlFile(const std::string& volume, const std::string& file);
 void SetLever(const std::string& volume, const std::string& lever, bool on);
 void SetFigures(const std::string& volume, int64_t total, int64_t free, int64_t available);
-// The lines the volume noted, one per size query of a Windows program.
-std::vector<std::string> VolumeQueries(const std::string& volume);
+// The size queries of Windows programs that the volume noted, in order.
+struct VolumeQuery {
+    std::string outcome;  // "answered", "failed", or "released" after a hang
+    double time = 0;      // seconds
+};
+std::vector<VolumeQuery> VolumeQueries(const std::string& volume);
+bool AnyQuery(const std::string& volume, const std::string& outcome);
 
 // What GetDiskFreeSpaceEx reports to this process; Capacity -1 when it fails.
 struct Figures {
@@ -28,6 +33,11 @@ struct Figures {
     int64_t available = -1;
 };
 Figures SystemFigures(const std::string& root);
+
+// The colour on screen at a share of a percent cell's width, just below its middle: in the bar's
+// lower part when the bar reaches that far.
+COLORREF CellPixel(const RemoteListView& list, int row, int column, double share);
+bool IsGrey(COLORREF colour);
 
 class DrivesTest : public MonitorTest {
 protected:

@@ -162,34 +162,42 @@ TEST_F(DriveListTest, AFailedNetworkMeasurementShowsNoFigures) {
     ASSERT_NE(window, nullptr);
     RemoteListView list(DriveListOf(window));
     ASSERT_EQ(RowNames(list), (std::vector<std::wstring>{L"F:", L"N:"}));
-    ASSERT_TRUE(WaitUntil(
-        [] {
-            const auto queries = VolumeQueries("network");
-            return std::find(queries.begin(), queries.end(), "failed") != queries.end();
-        },
-        10000));
+    ASSERT_TRUE(WaitUntil([] { return AnyQuery("network", "failed"); }, 10000));
     Sleep(500);  // the failed figures are taken over and the row redrawn
     for (int column = 2; column <= 5; ++column) EXPECT_EQ(list.Text(1, column), L"0") << column;
 
     // An empty grey bar on N:, a coloured one on F: (20 % used).
-    const RECT failed = list.CellRect(1, 6);
-    const RECT measured = list.CellRect(0, 6);
-    HDC screen = GetDC(nullptr);
-    const auto pixelAt = [&](const RECT& cell, double share) {
-        POINT point{cell.left + 3 + static_cast<LONG>((cell.right - cell.left - 20) * share),
-                    (cell.top + cell.bottom) / 2 + 2};
-        ClientToScreen(list.Handle(), &point);
-        return GetPixel(screen, point.x, point.y);
-    };
-    const auto grey = [](COLORREF c) {
-        return std::abs(GetRValue(c) - GetGValue(c)) < 16 && std::abs(GetGValue(c) - GetBValue(c)) < 16 &&
-               GetRValue(c) > 200;
-    };
-    for (double share : {0.02, 0.1, 0.3, 0.5, 0.9})
-        EXPECT_TRUE(grey(pixelAt(failed, share))) << "N: at " << share << ": " << std::hex << pixelAt(failed, share);
-    EXPECT_FALSE(grey(pixelAt(measured, 0.05))) << "F: " << std::hex << pixelAt(measured, 0.05);
-    ReleaseDC(nullptr, screen);
-    SaveScreenshot(L"failed-network-drive");
+    for (double share : {0.02, 0.1, 0.3, 0.5, 0.9}) {
+        const COLORREF colour = CellPixel(list, 1, 6, share);
+        EXPECT_TRUE(IsGrey(colour)) << "N: at " << share << ": " << std::hex << colour;
+    }
+    EXPECT_FALSE(IsGrey(CellPixel(list, 0, 6, 0.05))) << "F: " << std::hex << CellPixel(list, 0, 6, 0.05);
+    SaveWindowScreenshot(L"failed-network-drive", window);
+}
+
+TEST_F(DriveListTest, WithUpdateInterval10RefreshesComeAtTicks9And18And27) {
+    VX_REQUIRE_SCRIPTED_VOLUMES();
+    settings.WriteString(kSettingsKey, "EnabledDisks", "F:\r\n");
+    settings.WriteString(kSettingsKey, "DisabledDisks", "A:\r\nC:\r\nD:\r\nE:\r\nN:\r\nZ:\r\n");
+    settings.WriteInteger(kSettingsKey, "UpdateInterval", 10);
+    Process monitor;
+    HWND window = Start(monitor);
+    ASSERT_NE(window, nullptr);
+    // The queries of one measurement come together; the first group is the one at creation.
+    std::vector<double> groups;
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            groups.clear();
+            for (const auto& query : VolumeQueries("fixed")) {
+                if (groups.empty() || query.time - groups.back() > 2.0) groups.push_back(query.time);
+            }
+            return groups.size() >= 4;
+        },
+        40000))
+        << groups.size() << " measurements";
+    for (size_t i = 1; i < 4; ++i) {
+        EXPECT_NEAR(groups[i] - groups[0], 9.0 * static_cast<double>(i), 0.7) << "refresh " << i;
+    }
 }
 
 }  // namespace
