@@ -36,6 +36,8 @@ bench: deps
 	@cmake -S . -B $(BUILD)/bench -DCMAKE_BUILD_TYPE=Release -DVX_BUILD_TESTS=OFF -DVX_BUILD_BENCH=ON -DVX_NO_SANITIZERS=ON >/dev/null
 	@cmake --build $(BUILD)/bench -j $(JOBS) --target vx_refresh_bench
 	@$(BUILD)/bench/bin/vx_refresh_bench
+	@$(MAKE) win64
+	@bench/idle_cpu.sh
 
 fuzz: deps
 	@scripts/fuzz.sh $${VX_FUZZ_SECONDS:-120}
