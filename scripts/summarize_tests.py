@@ -29,10 +29,12 @@ def main():
     for suite in suites:
         path = os.path.join(results_dir, suite + ".xml")
         suite_failed = 0
+        skipped = []
         try:
             root = ET.parse(path).getroot()
             for case in root.iter("testcase"):
                 if case.get("status", "run") != "run" or case.get("result") == "skipped":
+                    skipped.append(case.get("classname", "") + "." + case.get("name", ""))
                     continue
                 if case.find("failure") is not None:
                     suite_failed += 1
@@ -41,6 +43,8 @@ def main():
         except (OSError, ET.ParseError):
             print(f"suite {suite}: no results (the executable did not finish)")
             suite_failed += 1
+        if skipped:
+            print(f"suite {suite}: {len(skipped)} skipped: {', '.join(skipped)}")
         if suite in crashed and suite_failed == 0:
             print(f"suite {suite}: the process failed although every test passed")
             suite_failed += 1
