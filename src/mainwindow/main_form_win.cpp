@@ -7,6 +7,7 @@
 #include "intl/catalogue.h"
 #include "intl/language_win.h"
 #include "intl/language_writer.h"
+#include "mainwindow/drive_info_win.h"
 #include "mainwindow/main_messages.h"
 #include "mainwindow/opacity.h"
 #include "platform/win/files_win.h"
@@ -212,6 +213,8 @@ void TMainForm::FormShow() {
 // The translator's aid: the texts of every window as the reference language file.
 void TMainForm::WriteReferenceLanguageFile() {
     const std::wstring path = DataFolder() + L"\\vx_en.int";
+    // Every window is written, so the other windows exist, hidden, while the file is made.
+    const auto driveInfo = CreateDriveInfoForm(Handle());
     const std::string text =
         WriteLanguageFile(AllApplicationComponents(), MainWindowExclusions(), *CurrentCatalogue());
     if (!WriteWholeFile(path, text)) {
@@ -380,9 +383,14 @@ void TMainForm::DriveDoubleClicked() {
     PostMessageW(Handle(), UM_END_DRAG, 0, 0);
 }
 
-// The drive information dialog opens here; until it exists the hand-over is only logged.
+// One dialog at a time. The record is a copy: a device change during the dialog rebuilds the list.
 void TMainForm::OpenDriveInformation(const std::string& name, const DriveRecord* record) {
+    if (driveInfoOpen_) return;
     LogLine("Drive information: " + name + (record ? "" : " (no record)"));
+    driveInfoOpen_ = true;
+    ShowDriveInformation(Handle(), name, record ? std::optional<DriveRecord>(*record) : std::nullopt,
+                         options_.ShowIn);
+    driveInfoOpen_ = false;
 }
 
 void TMainForm::ShowPopupMenu(LPARAM position) {

@@ -74,6 +74,7 @@ private:
     bool restartRequested_ = false;
     bool closing_ = false;
     bool firstShowDone_ = false;
+    bool driveInfoOpen_ = false;
     int opacity_ = 100;
     std::optional<size_t> currentDrive_;  // the drive under the cursor when the pop-up menu opened
 };

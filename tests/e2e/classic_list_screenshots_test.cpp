@@ -37,7 +37,7 @@ protected:
         settings.WriteInteger(kSettingsKey, "Top", 40);
         HWND window = Start(monitor);
         if (!window) return nullptr;
-        RemoteListView list(DriveListOf(window));
+        RemoteListView list(ListViewIn(window));
         if (!WaitUntil([&] { return list.Text(2, 2) != L"0"; }, 10000)) return nullptr;
         return window;
     }
@@ -61,7 +61,7 @@ TEST_F(ClassicListScreenshots, BarsInTheThreeColoursWithArrowsInEveryUnit) {
         Process monitor;
         HWND window = StartColourfulList(monitor, showIn, true);
         ASSERT_NE(window, nullptr);
-        RemoteListView list(DriveListOf(window));
+        RemoteListView list(ListViewIn(window));
         ASSERT_TRUE(MakeArrows(list));
         // Used shares 78 %, 40 % and 96 %: a long bar each, in the colour of the free space left.
         EXPECT_TRUE(Looks(CellPixel(list, 0, 5, 0.1), Hue::Yellow)) << std::hex << CellPixel(list, 0, 5, 0.1);
@@ -77,7 +77,7 @@ TEST_F(ClassicListScreenshots, FreeShareBarsKeepTheirColours) {
     Process monitor;
     HWND window = StartColourfulList(monitor, 3, false);
     ASSERT_NE(window, nullptr);
-    RemoteListView list(DriveListOf(window));
+    RemoteListView list(ListViewIn(window));
     ASSERT_TRUE(MakeArrows(list));
     EXPECT_EQ(list.ColumnCaption(5), L"% Free");
     // Free shares 23 %, 60 % and 4 %: N:'s bar is short, so its colour is looked for near the start.

@@ -3,7 +3,6 @@
 
 #include "core/utf.h"
 #include "drive_fixture.h"
-#include "platform/win/files_win.h"
 #include "user_input.h"
 
 namespace vx::e2e {
@@ -42,7 +41,7 @@ TEST_F(ColumnsTest, MenuCommandsToggleColumnsAndTheSettingsKeepThem) {
     Process monitor;
     HWND window = Start(monitor);
     ASSERT_NE(window, nullptr);
-    RemoteListView list(DriveListOf(window));
+    RemoteListView list(ListViewIn(window));
     ASSERT_EQ(Captions(list), kDefaultCaptions);
     Click(OnScreen(list.Handle(), {20, 30}));
     ASSERT_TRUE(BringToFront(window));
@@ -77,7 +76,7 @@ TEST_F(ColumnsTest, HeaderClicksTradeCapacityForUsedAndSwitchTheShare) {
     Process monitor;
     HWND window = Start(monitor);
     ASSERT_NE(window, nullptr);
-    RemoteListView list(DriveListOf(window));
+    RemoteListView list(ListViewIn(window));
     ASSERT_EQ(Captions(list), kDefaultCaptions);
 
     Click(HeaderCentre(list, 1));  // Capacity, while Used is hidden
@@ -101,7 +100,7 @@ TEST_F(ColumnsTest, ADraggedBorderIsStoredAndComesBackAtTheNextStart) {
     Process monitor;
     HWND window = Start(monitor);
     ASSERT_NE(window, nullptr);
-    RemoteListView list(DriveListOf(window));
+    RemoteListView list(ListViewIn(window));
     const int before = list.ColumnWidth(0);
     const LONG windowBefore = WindowRect(window).right - WindowRect(window).left;
     ASSERT_GT(before, 0);
@@ -120,7 +119,7 @@ TEST_F(ColumnsTest, ADraggedBorderIsStoredAndComesBackAtTheNextStart) {
 
     window = Start(monitor);
     ASSERT_NE(window, nullptr);
-    RemoteListView again(DriveListOf(window));
+    RemoteListView again(ListViewIn(window));
     EXPECT_EQ(again.ColumnWidth(0), dragged);
 }
 
@@ -128,7 +127,7 @@ TEST_F(ColumnsTest, AWindowAtTheRightEdgeOfItsMonitorStaysThereWhenColumnsChange
     Process monitor;
     HWND window = Start(monitor);
     ASSERT_NE(window, nullptr);
-    RemoteListView list(DriveListOf(window));
+    RemoteListView list(ListViewIn(window));
     const int screenRight = GetSystemMetrics(SM_CXSCREEN);
     RECT rect = WindowRect(window);
     SetWindowPos(window, nullptr, screenRight - (rect.right - rect.left), 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
@@ -149,29 +148,6 @@ TEST_F(ColumnsTest, AWindowAtTheRightEdgeOfItsMonitorStaysThereWhenColumnsChange
     PressKey('A');  // and narrower again
     ASSERT_TRUE(WaitUntil([&] { return list.ColumnCount() == 4; }, 3000));
     EXPECT_EQ(WindowRect(window).right, screenRight);
-}
-
-TEST_F(ColumnsTest, DoubleClickHandsOverTheDriveOfTheRowEvenForAFolder) {
-    settings.WriteString(kSettingsKey, "FoldersList", "C:\\users");
-    settings.WriteString(kSettingsKey, "EnabledDisks", "C:\r\n");
-    settings.WriteString(kSettingsKey, "DisabledDisks", "A:\r\nD:\r\nE:\r\nF:\r\nN:\r\nZ:\r\n");
-    Process monitor;
-    HWND window = Start(monitor, L"/L");
-    ASSERT_NE(window, nullptr);
-    RemoteListView list(DriveListOf(window));
-    ASSERT_EQ(list.RowCount(), 2);
-    for (int row : {1, 0}) {
-        const RECT cell = list.CellRect(row, 0);
-        DoubleClick(OnScreen(list.Handle(), {cell.left + 30, (cell.top + cell.bottom) / 2}));
-        Sleep(300);
-    }
-    ASSERT_TRUE(Close(window, monitor));
-    const std::string log = ReadWholeFile(L"c:\\vx.log").value_or("");
-    const size_t folder = log.find("Drive information: C:\\users\r\n");
-    const size_t drive = log.find("Drive information: C:\r\n");
-    EXPECT_NE(folder, std::string::npos) << log;
-    EXPECT_NE(drive, std::string::npos) << log;
-    EXPECT_LT(folder, drive);
 }
 
 }  // namespace

@@ -79,7 +79,7 @@ TEST_F(DeviceChangeTest, PluggingAndUnpluggingAStickRebuildsTheList) {
     Process monitor;
     HWND window = Start(monitor);
     ASSERT_NE(window, nullptr);
-    RemoteListView list(DriveListOf(window));
+    RemoteListView list(ListViewIn(window));
     ASSERT_EQ(RowOf(list, L"G:"), -1);
 
     ASSERT_TRUE(DefineDrive(L'g', DRIVE_REMOVABLE, PlugFolder()));

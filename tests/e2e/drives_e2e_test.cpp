@@ -51,7 +51,7 @@ TEST_F(DriveListTest, NewDrivesFollowTheRulesOfTheirKindAndRowsFollowTheDriveLis
     Process monitor;
     HWND window = Start(monitor);
     ASSERT_NE(window, nullptr);
-    RemoteListView list(DriveListOf(window));
+    RemoteListView list(ListViewIn(window));
     ASSERT_TRUE(list.Valid());
 
     // Optical drives and floppies start unmonitored; the USB stick, fixed and network drives do not.
@@ -77,7 +77,7 @@ TEST_F(DriveListTest, EveryRowShowsWhatTheSystemReportsForItsDrive) {
     Process monitor;
     HWND window = Start(monitor);
     ASSERT_NE(window, nullptr);
-    RemoteListView list(DriveListOf(window));
+    RemoteListView list(ListViewIn(window));
     ASSERT_TRUE(list.Valid());
     ASSERT_EQ(list.ColumnCount(), 7);
 
@@ -116,7 +116,7 @@ TEST_F(DriveListTest, AHangingNetworkDriveNeverBlocksTheWindow) {
     Process monitor;
     HWND window = Start(monitor);
     ASSERT_NE(window, nullptr);
-    RemoteListView list(DriveListOf(window));
+    RemoteListView list(ListViewIn(window));
     ASSERT_EQ(RowNames(list), (std::vector<std::wstring>{L"F:", L"N:"}));
     ASSERT_TRUE(WaitUntil([&] { return list.Text(1, 2) == Size(107374182400LL); }, 10000))
         << "N: shows " << Describe(list.Rows()[1]);
@@ -160,7 +160,7 @@ TEST_F(DriveListTest, AFailedNetworkMeasurementShowsNoFigures) {
     Process monitor;
     HWND window = Start(monitor);
     ASSERT_NE(window, nullptr);
-    RemoteListView list(DriveListOf(window));
+    RemoteListView list(ListViewIn(window));
     ASSERT_EQ(RowNames(list), (std::vector<std::wstring>{L"F:", L"N:"}));
     ASSERT_TRUE(WaitUntil([] { return AnyQuery("network", "failed"); }, 10000));
     Sleep(500);  // the failed figures are taken over and the row redrawn

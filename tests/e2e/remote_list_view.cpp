@@ -115,7 +115,7 @@ RECT RemoteListView::HeaderItemRect(int column) const {
     return rect;
 }
 
-HWND DriveListOf(HWND monitor) {
+HWND ListViewIn(HWND monitor) {
     return FindWindowExW(monitor, nullptr, WC_LISTVIEWW, nullptr);
 }
 

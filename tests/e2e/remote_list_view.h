@@ -42,7 +42,7 @@ private:
     char* memory_ = nullptr;  // an address in the other process
 };
 
-// The drive list of a monitor window.
-HWND DriveListOf(HWND monitor);
+// The (first) list view of a window: the drive list of a monitor, the facts of a dialog.
+HWND ListViewIn(HWND monitor);
 
 }  // namespace vx::e2e

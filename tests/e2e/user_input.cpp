@@ -42,6 +42,14 @@ void Click(POINT screen, bool right) {
     SendMouse(right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
 }
 
+void ClickWith(POINT screen, WORD modifier) {
+    MoveTo(screen);
+    SendKey(modifier, false);
+    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    SendMouse(MOUSEEVENTF_LEFTUP);
+    SendKey(modifier, true);
+}
+
 void DoubleClick(POINT screen) {
     MoveTo(screen);
     for (int i = 0; i < 2; ++i) {

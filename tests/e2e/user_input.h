@@ -10,6 +10,8 @@ namespace vx::e2e {
 bool BringToFront(HWND window);
 void Click(POINT screen, bool right = false);
 void DoubleClick(POINT screen);
+// A left click with a modifier key held down (VK_CONTROL, VK_SHIFT).
+void ClickWith(POINT screen, WORD modifier);
 // Presses the left button at `from`, moves in steps to `to` and releases it there.
 void Drag(POINT from, POINT to);
 // Presses and releases a key, with modifier keys held down around it.
