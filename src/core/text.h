@@ -18,6 +18,9 @@ std::string JoinLinesSeparated(const std::vector<std::string>& lines);
 std::vector<std::string> ParseCommaText(std::string_view text);
 std::string FormatCommaText(const std::vector<std::string>& items);
 
+// Without leading and trailing blanks and control characters.
+std::string Trim(std::string_view text);
+
 // ASCII case folding, as registry and switch comparisons need.
 std::string AsciiLower(std::string_view text);
 bool EqualsIgnoreCase(std::string_view a, std::string_view b);

@@ -10,6 +10,7 @@
 #include "mainwindow/drive_info_win.h"
 #include "mainwindow/main_messages.h"
 #include "mainwindow/opacity.h"
+#include "mainwindow/tools_menu_win.h"
 #include "platform/win/files_win.h"
 #include "platform/win/paths_win.h"
 #include "platform/win/registry_win.h"
@@ -76,6 +77,9 @@ FormSpec MainFormSpec(bool topmost) {
     };
     design.popupMenus = {{.name = "pmMain",
                           .items = {{.name = "pmiColumns", .caption = "&Columns", .items = ColumnMenuItems(true)},
+                                    {.name = "pmiTools",
+                                     .caption = "&Tools",
+                                     .items = {{.name = "pmiToolsSeparator", .caption = "-"}}},
                                     {.name = "pmiSeparatorExit", .caption = "-"},
                                     {.name = "pmiExit", .caption = "E&xit", .shortcut = "Alt+X"}}}};
     return design;
@@ -118,6 +122,7 @@ std::unique_ptr<Form> TMainForm::CreateForm() {
         }
     };
     driveList_->Attach(form->Handle(), form->ControlHandle("lvDisks"));
+    if (MenuItem* tools = form->FindMenuItem("pmiTools")) tools_.Recreate(tools->submenu, options_.ToolsString);
     SetTimer(form->Handle(), kUpdateTimer, 1000, nullptr);
     SetWindowPos(form->Handle(), nullptr, options_.Left, options_.Top, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -141,6 +146,7 @@ bool TMainForm::FormCreate() {
     try {
         LoadContext context;
         context.screenWidth = GetSystemMetrics(SM_CXSCREEN);
+        context.defaultTools = [] { return ToolsMenu::DefaultTools(); };
         LoadOptions(settings_, options_, context);
     } catch (...) {
         ApplyDefaults(options_, GetSystemMetrics(SM_CXSCREEN));
@@ -399,9 +405,10 @@ void TMainForm::ShowPopupMenu(LPARAM position) {
         // From the keyboard: at the list's top-left corner.
         at = {0, 0};
         ClientToScreen(driveList_->List(), &at);
-        currentDrive_.reset();
+        currentDrive_.clear();
     } else {
-        currentDrive_ = DriveUnderCursor();
+        const auto index = DriveUnderCursor();
+        currentDrive_ = index ? driveList_->Drives()[*index].Name : std::string();
     }
     RefreshColumnChecks();
     TrackPopupMenu(form_->PopupMenu("pmMain"), TPM_RIGHTBUTTON, at.x, at.y, 0, Handle(), nullptr);
@@ -438,6 +445,13 @@ std::optional<LRESULT> TMainForm::HandleMessage(UINT message, WPARAM wParam, LPA
         case UM_UPDATE_ROW:
             driveList_->UpdateRow(static_cast<size_t>(lParam));
             return 0;
+        case WM_COMMAND:
+            if (lParam == 0 && tools_.Owns(LOWORD(wParam))) {
+                if (tools_.Start(LOWORD(wParam), Handle(), options_.ToolsString, currentDrive_) && options_.CloseVX)
+                    PostMessageW(Handle(), UM_CLOSE_INSTANCE, 0, 0);
+                return 0;
+            }
+            return std::nullopt;
         case WM_CONTEXTMENU:
             ShowPopupMenu(lParam);
             return 0;

@@ -11,6 +11,7 @@
 #include "app/options.h"
 #include "disks/update_cycle.h"
 #include "mainwindow/drive_list_view_win.h"
+#include "mainwindow/tools_menu_win.h"
 #include "platform/registry.h"
 #include "ui/form_win.h"
 
@@ -76,7 +77,8 @@ private:
     bool firstShowDone_ = false;
     bool driveInfoOpen_ = false;
     int opacity_ = 100;
-    std::optional<size_t> currentDrive_;  // the drive under the cursor when the pop-up menu opened
+    std::string currentDrive_;  // the drive under the cursor when the pop-up menu opened
+    ToolsMenu tools_;
 };
 
 }  // namespace vx

@@ -57,7 +57,18 @@ struct WindowTraits {
     static void Close(HWND h) { DestroyWindow(h); }
 };
 
+struct BitmapTraits {
+    static HBITMAP Invalid() { return nullptr; }
+    static void Close(HBITMAP h) { DeleteObject(h); }
+};
+struct IconTraits {
+    static HICON Invalid() { return nullptr; }
+    static void Close(HICON h) { DestroyIcon(h); }
+};
+
 using UniqueHandle = UniqueWin<HANDLE, KernelHandleTraits>;
+using UniqueBitmap = UniqueWin<HBITMAP, BitmapTraits>;
+using UniqueIcon = UniqueWin<HICON, IconTraits>;
 using UniqueFile = UniqueWin<HANDLE, FileHandleTraits>;
 using UniqueHKey = UniqueWin<HKEY, RegKeyTraits>;
 using UniqueHwnd = UniqueWin<HWND, WindowTraits>;
