@@ -1,6 +1,7 @@
 #include "mainwindow/main_form_win.h"
 
 #include "app/log.h"
+#include "app/shortcut.h"
 #include "app/startup_shortcut_win.h"
 #include "core/utf.h"
 #include "intl/application_components.h"
@@ -8,6 +9,7 @@
 #include "intl/language_win.h"
 #include "intl/language_writer.h"
 #include "mainwindow/drive_info_win.h"
+#include "mainwindow/main_menus.h"
 #include "mainwindow/main_messages.h"
 #include "mainwindow/opacity.h"
 #include "mainwindow/tools_menu_win.h"
@@ -17,6 +19,7 @@
 #include "platform/win/volumes_win.h"
 
 #include <dbt.h>
+#include <shellapi.h>
 #include <windowsx.h>
 
 namespace vx {
@@ -25,31 +28,25 @@ namespace {
 
 constexpr char kAppPathsKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\VX.exe";
 constexpr UINT UM_FREE_RETIRED = UM_DESTROY_NOW + 10;
+constexpr UINT UM_TRAY_NOTIFY = UM_DESTROY_NOW + 11;
+constexpr UINT kMainTrayIcon = 1;
+constexpr int kStayOnTopHotKey = 0;
+constexpr int kHideToTrayHotKey = 1;
 
-// The column items, in the same order in both menus.
-struct ColumnItem {
-    int id;
-    const char* caption;
-    const char* mainMenuItem;
-    const char* popupItem;
-};
-constexpr ColumnItem kColumnItems[] = {
-    {kColumnLabel, "Disk &label", "miColumnLabel", "pmiColumnLabel"},
-    {kColumnCapacity, "&Capacity", "miColumnCapacity", "pmiColumnCapacity"},
-    {kColumnUsed, "&Used", "miColumnUsed", "pmiColumnUsed"},
-    {kColumnFree, "&Free", "miColumnFree", "pmiColumnFree"},
-    {kColumnAvailable, "&Available", "miColumnAvailable", "pmiColumnAvailable"},
-    {kColumnPercent, "&Percents", "miColumnPercents", "pmiColumnPercents"},
-};
+UINT HotKeyModifiers(ShortCut shortCut) {
+    return ((shortCut & kShortCutShift) ? MOD_SHIFT : 0) | ((shortCut & kShortCutCtrl) ? MOD_CONTROL : 0) |
+           ((shortCut & kShortCutAlt) ? MOD_ALT : 0);
+}
 
-std::vector<MenuItemSpec> ColumnMenuItems(bool popup) {
-    std::vector<MenuItemSpec> items;
-    for (const auto& item : kColumnItems) {
-        items.push_back({.name = popup ? item.popupItem : item.mainMenuItem,
-                         .caption = item.caption,
-                         .checkable = true});
+// The position of the item with this id in a menu; -1 when none has it.
+int PositionOf(HMENU menu, UINT id) {
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_ID;
+        if (GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info) && info.wID == id) return i;
     }
-    return items;
+    return -1;
 }
 
 // The main window as a table; its drive list and menus join it with the parts that own them.
@@ -69,19 +66,8 @@ FormSpec MainFormSpec(bool topmost) {
                         .bounds = {0, 0, 344, 120},
                         .hint = "Right-click to access menu, double-click to display drive info",
                         .anchors = kAnchorLeft | kAnchorTop | kAnchorRight | kAnchorBottom}};
-    design.mainMenu = {
-        {.name = "miFile", .caption = "&File", .items = {{.name = "miExit", .caption = "E&xit", .shortcut = "Alt+X"}}},
-        {.name = "miView",
-         .caption = "&View",
-         .items = {{.name = "miColumns", .caption = "&Columns", .items = ColumnMenuItems(false)}}},
-    };
-    design.popupMenus = {{.name = "pmMain",
-                          .items = {{.name = "pmiColumns", .caption = "&Columns", .items = ColumnMenuItems(true)},
-                                    {.name = "pmiTools",
-                                     .caption = "&Tools",
-                                     .items = {{.name = "pmiToolsSeparator", .caption = "-"}}},
-                                    {.name = "pmiSeparatorExit", .caption = "-"},
-                                    {.name = "pmiExit", .caption = "E&xit", .shortcut = "Alt+X"}}}};
+    design.mainMenu = MainMenuDesign();
+    design.popupMenus = {PopupMenuDesign(), {.name = "pmTray", .items = {}}};
     return design;
 }
 
@@ -170,8 +156,10 @@ bool TMainForm::FormCreate() {
     if (!options_.StayOnTop) {
         SetWindowPos(Handle(), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
+    RegisterHotKeys(true);
     PostMessageW(Handle(), UM_INVALIDATE, 0, 0);
     ApplyOpacity(opacity_);
+    ShowMainTrayIcon();
     noSaveOnClose_ = false;
     LogLine("/FormCreate");
     return true;
@@ -189,7 +177,6 @@ void TMainForm::ShowMainWindow() {
 
 void TMainForm::FormShow() {
     LogLine("FormShow");
-    RefreshColumnChecks();
     driveList_->SetMenuBarWidth(MenuBarWidth());
     driveList_->RebuildColumns();
     RECT rect{};
@@ -212,6 +199,7 @@ void TMainForm::FormShow() {
         writeLanguageFile_ = false;
         WriteReferenceLanguageFile();
     }
+    RefreshMenuStates();
     PostMessageW(Handle(), UM_APPLY_TOPMOST, 0, 0);
     LogLine("/FormShow");
 }
@@ -257,6 +245,7 @@ void TMainForm::FormClose() {
 
 void TMainForm::ApplyOpacity(int percent) {
     opacity_ = percent;
+    options_.Transparency = percent;
     SetLayeredWindowAttributes(Handle(), 0, OpacityToAlpha(percent), LWA_ALPHA);
 }
 
@@ -287,8 +276,12 @@ void TMainForm::RecreateHandle() {
     }
     // The old form is handling this very message: it is freed once the message has returned.
     form_->onMessage = nullptr;
+    UnregisterHotKeys();
+    trayIcon_.reset();
     retired_ = std::move(form_);
     form_ = std::move(fresh);
+    RegisterHotKeys(false);
+    ShowMainTrayIcon();
     driveList_->FillDisks();
     PostMessageW(Handle(), UM_FREE_RETIRED, 0, 0);
     ApplyOpacity(opacity_);
@@ -296,26 +289,40 @@ void TMainForm::RecreateHandle() {
 }
 
 void TMainForm::Command(const std::string& name) {
-    if (name == "miExit" || name == "pmiExit") {
+    const std::string command = CommandOf(name);
+    if (command == "Exit") {
         FormClose();
-        return;
+    } else if (command == "StayOnTop") {
+        options_.StayOnTop = !options_.StayOnTop;
+        ApplyTopmost();
+        RefreshMenuStates();
+    } else if (command == "HideToTray") {
+        HideToTray();
+    } else if (command.rfind("Transparency", 0) == 0 && command.size() == 13) {
+        ApplyOpacity(OpacityOfTransparencyTag(command[12] - '0'));
+        RefreshMenuStates();
+    } else if (command == "Help") {
+        OpenHelp();
+    } else if (command == "ShowTutorial") {
+        ShellExecuteW(Handle(), L"open", TutorialPath().c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    } else if (command == "ViewClassic") {
+        RefreshMenuStates();  // the only look so far
     }
-    for (const auto& item : kColumnItems) {
-        if (name == item.mainMenuItem || name == item.popupItem) {
-            ChangeColumns([this, id = item.id] {
+    for (const auto& column : ColumnCommands()) {
+        if (command == column.command) {
+            ChangeColumns([this, id = column.id] {
                 bool* shown = ColumnShownSetting(options_, id);
                 *shown = !*shown;
             });
-            return;
         }
     }
 }
 
 void TMainForm::RefreshColumnChecks() {
-    for (const auto& item : kColumnItems) {
-        const bool shown = *ColumnShownSetting(options_, item.id);
-        for (const char* name : {item.mainMenuItem, item.popupItem}) {
-            if (MenuItem* menuItem = form_->FindMenuItem(name)) menuItem->SetChecked(shown);
+    for (const auto& column : ColumnCommands()) {
+        const bool shown = *ColumnShownSetting(options_, column.id);
+        for (const char* prefix : {"mi", "pmi"}) {
+            if (MenuItem* item = form_->FindMenuItem(prefix + std::string(column.command))) item->SetChecked(shown);
         }
     }
 }
@@ -414,6 +421,136 @@ void TMainForm::ShowPopupMenu(LPARAM position) {
     TrackPopupMenu(form_->PopupMenu("pmMain"), TPM_RIGHTBUTTON, at.x, at.y, 0, Handle(), nullptr);
 }
 
+// The states of both menus: check marks, shortcuts, captions, and what can be used now.
+void TMainForm::RefreshMenuStates() {
+    RefreshColumnChecks();
+    const bool visible = IsWindowVisible(Handle()) != FALSE;
+    const bool helpExists = FileExists(HelpFilePath());
+    const bool tutorialExists = FileExists(TutorialPath());
+    for (const std::string prefix : {"mi", "pmi"}) {
+        const auto item = [&](const std::string& command) { return form_->FindMenuItem(prefix + command); };
+        if (MenuItem* stay = item("StayOnTop")) {
+            stay->SetChecked(options_.StayOnTop);
+            stay->SetShortcutText(ShortCutToText(options_.StayOnTopShortCut));
+        }
+        if (MenuItem* hide = item("HideToTray")) {
+            hide->SetText(TextProperty::Caption, CatalogueText(visible ? 144 : 145));
+            hide->SetShortcutText(ShortCutToText(options_.HideToTrayShortCut));
+        }
+        for (int tag = 0; tag <= 9; ++tag) {
+            if (MenuItem* level = item("Transparency" + std::to_string(tag)))
+                level->SetChecked(tag == TransparencyTagOf(opacity_));
+        }
+        if (MenuItem* classic = item("ViewClassic")) classic->SetChecked(options_.ViewMode == 0);
+        if (MenuItem* sticker = item("ViewSticker")) sticker->SetChecked(options_.ViewMode == 1);
+        if (MenuItem* help = item("Help")) help->SetEnabled(helpExists);
+        if (MenuItem* tutorial = item("ShowTutorial")) tutorial->SetEnabled(tutorialExists);
+    }
+    DrawMenuBar(Handle());
+}
+
+std::wstring TMainForm::HelpFilePath() const {
+    return ExeDirectoryWithSlash() + L"Vantorix.chm";
+}
+
+std::wstring TMainForm::TutorialPath() const {
+    return ExeDirectoryWithSlash() + L"Tutorial\\Welcome.htm";
+}
+
+void TMainForm::OpenHelp() {
+    // HTML Help is loaded only when it is asked for.
+    using HtmlHelpFunction = HWND(WINAPI*)(HWND, LPCWSTR, UINT, DWORD_PTR);
+    static const HMODULE library = LoadLibraryW(L"hhctrl.ocx");
+    const auto htmlHelp =
+        library ? reinterpret_cast<HtmlHelpFunction>(reinterpret_cast<void*>(GetProcAddress(library, "HtmlHelpW")))
+                : nullptr;
+    const std::wstring topic = HelpFilePath() + L"::/html/contents.htm";
+    if (!htmlHelp || !htmlHelp(Handle(), topic.c_str(), 0 /* HH_DISPLAY_TOPIC */, 0))
+        ShellExecuteW(Handle(), L"open", HelpFilePath().c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+// Hides the window to the tray, or shows it again; a modal dialog of ours is brought forward
+// instead, since the window cannot go while it waits for it.
+void TMainForm::HideToTray() {
+    if (IsWindowVisible(Handle())) {
+        if (!IsWindowEnabled(Handle())) {
+            HWND dialog = GetLastActivePopup(Handle());
+            if (dialog && dialog != Handle()) SetForegroundWindow(dialog);
+            return;
+        }
+        RememberPosition();
+        ShowWindow(Handle(), SW_HIDE);
+    } else {
+        ShowMainWindow();
+        if (!options_.StayOnTop) {
+            SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+            SetWindowPos(Handle(), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        }
+    }
+    RefreshMenuStates();
+}
+
+void TMainForm::ShowMainTrayIcon() {
+    trayIcon_ = std::make_unique<TrayIcon>(Handle(), kMainTrayIcon, UM_TRAY_NOTIFY);
+    HICON icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                               GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+    const int length = GetWindowTextLengthW(Handle());
+    std::wstring caption(static_cast<size_t>(length) + 1, L'\0');
+    GetWindowTextW(Handle(), caption.data(), length + 1);
+    caption.resize(static_cast<size_t>(length));
+    trayIcon_->Show(icon, Narrow(caption));
+}
+
+// The tray's menu: copies of the pop-up menu's items, with their states of the moment.
+void TMainForm::ShowTrayMenu() {
+    RefreshMenuStates();
+    HMENU tray = form_->PopupMenu("pmTray");
+    HMENU main = form_->PopupMenu("pmMain");
+    while (GetMenuItemCount(tray) > 0) {
+        // Submenus of the copies are the tray's own.
+        HMENU sub = GetSubMenu(tray, 0);
+        RemoveMenu(tray, 0, MF_BYPOSITION);
+        if (sub) DestroyMenu(sub);
+    }
+    for (const auto& name : TrayMenuItems()) {
+        if (name == "-") {
+            AppendMenuW(tray, MF_SEPARATOR, 0, nullptr);
+            continue;
+        }
+        MenuItem* item = form_->FindMenuItem(name);
+        const int position = item ? PositionOf(main, item->Id()) : -1;
+        if (position >= 0) MenuSet::CopyItem(main, static_cast<UINT>(position), tray);
+    }
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    currentDrive_.clear();
+    SetForegroundWindow(Handle());
+    TrackPopupMenu(tray, TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, Handle(), nullptr);
+    PostMessageW(Handle(), WM_NULL, 0, 0);
+}
+
+void TMainForm::RegisterHotKeys(bool report) {
+    const struct {
+        int id;
+        ShortCut* shortCut;
+    } keys[] = {{kStayOnTopHotKey, &options_.StayOnTopShortCut}, {kHideToTrayHotKey, &options_.HideToTrayShortCut}};
+    for (const auto& key : keys) {
+        if (*key.shortCut == kNoShortCut) continue;
+        if (RegisterHotKey(Handle(), key.id, HotKeyModifiers(*key.shortCut), ShortCutKey(*key.shortCut))) continue;
+        if (report) {
+            const std::wstring text = Widen(CatalogueText(98) + " " + ShortCutToText(*key.shortCut));
+            MessageBoxW(Handle(), text.c_str(), L"Vantorix", MB_ICONINFORMATION | MB_OK);
+        }
+        // Switched off, so that it is saved as none.
+        *key.shortCut = kNoShortCut;
+    }
+}
+
+void TMainForm::UnregisterHotKeys() {
+    UnregisterHotKey(Handle(), kStayOnTopHotKey);
+    UnregisterHotKey(Handle(), kHideToTrayHotKey);
+}
+
 void TMainForm::Paint() {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(Handle(), &ps);
@@ -465,6 +602,27 @@ std::optional<LRESULT> TMainForm::HandleMessage(UINT message, WPARAM wParam, LPA
             }
             return std::nullopt;
         }
+        case WM_HOTKEY:
+            if (wParam == kStayOnTopHotKey) Command("miStayOnTop");
+            if (wParam == kHideToTrayHotKey) HideToTray();
+            return 0;
+        case WM_SYSCOMMAND:
+            if ((wParam & 0xFFF0) == SC_MINIMIZE) {
+                HideToTray();
+                return 0;
+            }
+            return std::nullopt;
+        case UM_TOGGLE_TRAY:
+            HideToTray();
+            return 0;
+        case UM_TRAY_NOTIFY:
+            if (LOWORD(lParam) == WM_LBUTTONUP) {
+                HideToTray();
+                if (IsWindowVisible(Handle())) SetForegroundWindow(Handle());
+            } else if (LOWORD(lParam) == WM_RBUTTONUP) {
+                ShowTrayMenu();
+            }
+            return 0;
         case UM_COLUMNS_RESIZED:
             driveList_->TakeColumnWidths();
             return 0;
@@ -521,6 +679,8 @@ std::optional<LRESULT> TMainForm::HandleMessage(UINT message, WPARAM wParam, LPA
             return 0;
         case UM_DESTROY_NOW:
             // The form, and with it the window, goes once this message has returned.
+            trayIcon_.reset();
+            UnregisterHotKeys();
             form_->onMessage = nullptr;
             retired_ = std::move(form_);
             PostQuitMessage(0);

@@ -14,6 +14,7 @@
 #include "mainwindow/tools_menu_win.h"
 #include "platform/registry.h"
 #include "ui/form_win.h"
+#include "ui/tray_icon_win.h"
 
 namespace vx {
 
@@ -55,6 +56,16 @@ private:
     // Column changes keep the window on its monitor and the menus' check marks right.
     void ChangeColumns(const std::function<void()>& change);
     void RefreshColumnChecks();
+    void RefreshMenuStates();
+    std::wstring HelpFilePath() const;
+    std::wstring TutorialPath() const;
+    void OpenHelp();
+    void HideToTray();
+    void ShowMainTrayIcon();
+    void ShowTrayMenu();
+    // `report`: a shortcut another program holds is reported to the user; it is switched off.
+    void RegisterHotKeys(bool report);
+    void UnregisterHotKeys();
     int MenuBarWidth() const;
     void HeaderClicked(int subItem);
     void DriveDoubleClicked();
@@ -79,6 +90,7 @@ private:
     int opacity_ = 100;
     std::string currentDrive_;  // the drive under the cursor when the pop-up menu opened
     ToolsMenu tools_;
+    std::unique_ptr<TrayIcon> trayIcon_;
 };
 
 }  // namespace vx

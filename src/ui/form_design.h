@@ -53,6 +53,7 @@ struct MenuItemSpec {
     bool checkable = false;
     bool radio = false;  // a round mark; one checked item per group
     bool checked = false;
+    bool enabled = true;
     int group = 0;
     std::string hint{};
     std::vector<MenuItemSpec> items{};

@@ -27,6 +27,11 @@ void MenuItem::SetChecked(bool checked) {
     Refresh();
 }
 
+void MenuItem::SetEnabled(bool enabled) {
+    design_.enabled = enabled;
+    Refresh();
+}
+
 void MenuItem::SetShortcutText(const std::string& text) {
     design_.shortcut = text;
     Refresh();
@@ -39,7 +44,7 @@ void MenuItem::Refresh() {
     info.cbSize = sizeof(info);
     info.fMask = MIIM_STRING | MIIM_STATE | MIIM_FTYPE;
     info.fType = design_.radio ? MFT_RADIOCHECK : 0;
-    info.fState = design_.checked ? MFS_CHECKED : MFS_UNCHECKED;
+    info.fState = (design_.checked ? MFS_CHECKED : MFS_UNCHECKED) | (design_.enabled ? 0 : MFS_DISABLED);
     info.dwTypeData = text.data();
     SetMenuItemInfoW(menu_, id_, FALSE, &info);
 }
@@ -63,7 +68,7 @@ void MenuSet::Build(HMENU menu, const std::vector<MenuItemSpec>& items, UINT& ne
         info.cbSize = sizeof(info);
         info.fMask = MIIM_STRING | MIIM_ID | MIIM_STATE | MIIM_FTYPE;
         info.fType = design.radio ? MFT_RADIOCHECK : 0;
-        info.fState = design.checked ? MFS_CHECKED : 0;
+        info.fState = (design.checked ? MFS_CHECKED : 0) | (design.enabled ? 0 : MFS_DISABLED);
         info.wID = id;
         info.dwTypeData = text.data();
         if (!design.items.empty()) {
@@ -120,22 +125,24 @@ HMENU MenuSet::Popup(const std::string& name) const {
 
 void MenuSet::CopyItems(HMENU from, HMENU to) {
     const int count = GetMenuItemCount(from);
-    for (int i = 0; i < count; ++i) {
-        wchar_t text[512] = {};
-        MENUITEMINFOW info{};
-        info.cbSize = sizeof(info);
-        info.fMask = MIIM_STRING | MIIM_ID | MIIM_STATE | MIIM_FTYPE | MIIM_SUBMENU;
-        info.dwTypeData = text;
-        info.cch = 511;
-        if (!GetMenuItemInfoW(from, static_cast<UINT>(i), TRUE, &info)) continue;
-        HMENU sourceSubmenu = info.hSubMenu;
-        if (sourceSubmenu) {
-            info.hSubMenu = CreatePopupMenu();
-            CopyItems(sourceSubmenu, info.hSubMenu);
-        }
-        info.dwTypeData = text;
-        InsertMenuItemW(to, GetMenuItemCount(to), TRUE, &info);
+    for (int i = 0; i < count; ++i) CopyItem(from, static_cast<UINT>(i), to);
+}
+
+void MenuSet::CopyItem(HMENU from, UINT position, HMENU to) {
+    wchar_t text[512] = {};
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_STRING | MIIM_ID | MIIM_STATE | MIIM_FTYPE | MIIM_SUBMENU | MIIM_BITMAP;
+    info.dwTypeData = text;
+    info.cch = 511;
+    if (!GetMenuItemInfoW(from, position, TRUE, &info)) return;
+    HMENU sourceSubmenu = info.hSubMenu;
+    if (sourceSubmenu) {
+        info.hSubMenu = CreatePopupMenu();
+        CopyItems(sourceSubmenu, info.hSubMenu);
     }
+    info.dwTypeData = text;
+    InsertMenuItemW(to, GetMenuItemCount(to), TRUE, &info);
 }
 
 }  // namespace vx

@@ -20,6 +20,8 @@ public:
     bool Checked() const { return design_.checked; }
     void SetChecked(bool checked);
     void SetShortcutText(const std::string& text);
+    bool Enabled() const { return design_.enabled; }
+    void SetEnabled(bool enabled);
 
     std::string Name() const override { return design_.name; }
     std::string ClassName() const override { return "TMenuItem"; }
@@ -57,8 +59,10 @@ public:
     HMENU Popup(const std::string& name) const;
     const std::vector<std::unique_ptr<MenuItem>>& Items() const { return items_; }
 
-    // Copies items into another menu with caption, shortcut, check marks and sub-items, keeping ids.
+    // Copies items into another menu with caption, shortcut, check marks, images and sub-items,
+    // keeping ids (so the copies run the same commands).
     static void CopyItems(HMENU from, HMENU to);
+    static void CopyItem(HMENU from, UINT position, HMENU to);
 
 private:
     std::vector<std::unique_ptr<MenuItem>> items_;
