@@ -13,6 +13,7 @@
 #include "mainwindow/main_messages.h"
 #include "mainwindow/opacity.h"
 #include "mainwindow/tools_menu_win.h"
+#include "mainwindow/window_motion.h"
 #include "platform/win/files_win.h"
 #include "platform/win/paths_win.h"
 #include "platform/win/registry_win.h"
@@ -74,6 +75,7 @@ FormSpec MainFormSpec(bool topmost) {
 }  // namespace
 
 constexpr UINT_PTR kUpdateTimer = 1;
+constexpr UINT_PTR kFadeTimer = 2;
 
 TMainForm::TMainForm(Registry& settings, bool writeLanguageFile)
     : settings_(settings),
@@ -551,6 +553,36 @@ void TMainForm::UnregisterHotKeys() {
     UnregisterHotKey(Handle(), kHideToTrayHotKey);
 }
 
+void TMainForm::FadeTimerTick() {
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    RECT rect{};
+    GetWindowRect(Handle(), &rect);
+    const int shown = FadeTick(fade_, opacity_, PtInRect(&rect, cursor) != FALSE);
+    SetLayeredWindowAttributes(Handle(), 0, OpacityToAlpha(shown), LWA_ALPHA);
+    if (!fade_.timerOn) KillTimer(Handle(), kFadeTimer);
+}
+
+// The system's move loop proposes a place; the window goes where the cursor puts it, snapped.
+void TMainForm::SnapMovingWindow(RECT& proposed) {
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    const int width = proposed.right - proposed.left;
+    const int height = proposed.bottom - proposed.top;
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    int margin = 0;
+    if (options_.ClickThrough) {
+        RECT list{};
+        GetWindowRect(driveList_->List(), &list);
+        margin = (width - (list.right - list.left)) / 2;
+    }
+    const Box placed{cursor.x - dragOffset_.x, cursor.y - dragOffset_.y, cursor.x - dragOffset_.x + width,
+                     cursor.y - dragOffset_.y + height};
+    const Box snapped = SnapToWorkArea(placed, {work.left, work.top, work.right, work.bottom}, margin);
+    proposed = {snapped.left, snapped.top, snapped.right, snapped.bottom};
+}
+
 void TMainForm::Paint() {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(Handle(), &ps);
@@ -572,7 +604,23 @@ std::optional<LRESULT> TMainForm::HandleMessage(UINT message, WPARAM wParam, LPA
         case WM_TIMER:
             if (wParam == kUpdateTimer && ticker_.Tick(options_.UpdateInterval))
                 PostMessageW(Handle(), UM_REFRESH, 0, 0);
+            if (wParam == kFadeTimer) FadeTimerTick();
             return 0;
+        case WM_SETCURSOR:
+            // Sent for every mouse move over the window and its list: the fade starts here.
+            if (HIWORD(lParam) == WM_MOUSEMOVE && StartFade(fade_, opacity_)) SetTimer(Handle(), kFadeTimer, 10, nullptr);
+            return std::nullopt;
+        case WM_ENTERSIZEMOVE: {
+            POINT cursor{};
+            GetCursorPos(&cursor);
+            RECT rect{};
+            GetWindowRect(Handle(), &rect);
+            dragOffset_ = {cursor.x - rect.left, cursor.y - rect.top};
+            return std::nullopt;
+        }
+        case WM_MOVING:
+            SnapMovingWindow(*reinterpret_cast<RECT*>(lParam));
+            return TRUE;
         case UM_REFRESH:
             driveList_->Refresh();
             return 0;

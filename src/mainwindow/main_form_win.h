@@ -12,6 +12,7 @@
 #include "disks/update_cycle.h"
 #include "mainwindow/drive_list_view_win.h"
 #include "mainwindow/tools_menu_win.h"
+#include "mainwindow/window_motion.h"
 #include "platform/registry.h"
 #include "ui/form_win.h"
 #include "ui/tray_icon_win.h"
@@ -66,6 +67,8 @@ private:
     // `report`: a shortcut another program holds is reported to the user; it is switched off.
     void RegisterHotKeys(bool report);
     void UnregisterHotKeys();
+    void FadeTimerTick();
+    void SnapMovingWindow(RECT& proposed);
     int MenuBarWidth() const;
     void HeaderClicked(int subItem);
     void DriveDoubleClicked();
@@ -91,6 +94,8 @@ private:
     std::string currentDrive_;  // the drive under the cursor when the pop-up menu opened
     ToolsMenu tools_;
     std::unique_ptr<TrayIcon> trayIcon_;
+    Fade fade_;
+    POINT dragOffset_{};  // the cursor's place in the window when a move began
 };
 
 }  // namespace vx

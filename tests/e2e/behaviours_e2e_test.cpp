@@ -37,6 +37,8 @@ TEST_F(BehavioursTest, StayOnTopAndTransparencyFromTheMenusAreKept) {
     PressKey('P');
     for (int i = 0; i < 5; ++i) PressKey(VK_DOWN);
     PressKey(VK_RETURN);
+    // Away from the window, which brightens while the mouse is over it.
+    Click({900, 900});
     BYTE alpha = 0;
     DWORD flags = 0;
     EXPECT_TRUE(WaitUntil(
@@ -93,6 +95,53 @@ TEST_F(BehavioursTest, AHotKeyTakenByAnotherProgramIsReportedOnceAndSavedAsNone)
     window = Start(monitor);
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(WaitForMessageBox(monitor.Id(), 500), nullptr);
+}
+
+TEST_F(BehavioursTest, ADraggedWindowSnapsToAnEdgeWithin20Pixels) {
+    settings.WriteInteger(kSettingsKey, "Left", 200);
+    settings.WriteInteger(kSettingsKey, "Top", 200);
+    Process monitor;
+    HWND window = Start(monitor);
+    ASSERT_NE(window, nullptr);
+    const auto left = [&] {
+        RECT rect{};
+        GetWindowRect(window, &rect);
+        return rect.left;
+    };
+    const auto dragCaptionBy = [&](int dx) {
+        RECT rect{};
+        GetWindowRect(window, &rect);
+        const POINT caption{rect.left + 80, rect.top + GetSystemMetrics(SM_CYCAPTION) / 2 + 2};
+        Drag(caption, {caption.x + dx, caption.y});
+    };
+    dragCaptionBy(15 - left());
+    EXPECT_TRUE(WaitUntil([&] { return left() == 0; }, 3000)) << "at 15 pixels it snaps; left is " << left();
+    dragCaptionBy(25 - left());
+    EXPECT_TRUE(WaitUntil([&] { return left() == 25; }, 3000)) << "at 25 pixels it stays; left is " << left();
+}
+
+TEST_F(BehavioursTest, ATranslucentWindowBrightensUnderTheMouseAndFadesBack) {
+    settings.WriteInteger(kSettingsKey, "Transparency", 70);
+    SetCursorPos(900, 900);
+    Process monitor;
+    HWND window = Start(monitor);
+    ASSERT_NE(window, nullptr);
+    const auto alpha = [&] {
+        BYTE value = 0;
+        DWORD flags = 0;
+        GetLayeredWindowAttributes(window, nullptr, &value, &flags);
+        return static_cast<int>(value);
+    };
+    EXPECT_EQ(alpha(), 178);  // round(70 x 2.55)
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    for (int i = 0; i < 5; ++i) {
+        SetCursorPos(rect.left + 40 + i * 10, rect.top + 80);
+        Sleep(20);
+    }
+    EXPECT_TRUE(WaitUntil([&] { return alpha() == 255; }, 3000)) << alpha();
+    SetCursorPos(900, 900);
+    EXPECT_TRUE(WaitUntil([&] { return alpha() == 178; }, 3000)) << alpha();
 }
 
 }  // namespace
