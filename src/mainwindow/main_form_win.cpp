@@ -8,6 +8,8 @@
 #include "intl/catalogue.h"
 #include "intl/language_win.h"
 #include "intl/language_writer.h"
+#include "mainwindow/click_through_confirm_win.h"
+#include "mainwindow/control_square_win.h"
 #include "mainwindow/drive_info_win.h"
 #include "mainwindow/main_menus.h"
 #include "mainwindow/main_messages.h"
@@ -30,6 +32,7 @@ namespace {
 constexpr char kAppPathsKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\VX.exe";
 constexpr UINT UM_FREE_RETIRED = UM_DESTROY_NOW + 10;
 constexpr UINT UM_TRAY_NOTIFY = UM_DESTROY_NOW + 11;
+constexpr UINT UM_PLACE_SQUARE = UM_DESTROY_NOW + 12;
 constexpr UINT kMainTrayIcon = 1;
 constexpr int kStayOnTopHotKey = 0;
 constexpr int kHideToTrayHotKey = 1;
@@ -201,6 +204,7 @@ void TMainForm::FormShow() {
         writeLanguageFile_ = false;
         WriteReferenceLanguageFile();
     }
+    if (options_.ClickThrough) ApplyClickThrough();
     RefreshMenuStates();
     PostMessageW(Handle(), UM_APPLY_TOPMOST, 0, 0);
     LogLine("/FormShow");
@@ -211,6 +215,7 @@ void TMainForm::WriteReferenceLanguageFile() {
     const std::wstring path = DataFolder() + L"\\vx_en.int";
     // Every window is written, so the other windows exist, hidden, while the file is made.
     const auto driveInfo = CreateDriveInfoForm(Handle());
+    const auto clickThroughConfirm = CreateClickThroughConfirmForm(Handle());
     const std::string text =
         WriteLanguageFile(AllApplicationComponents(), MainWindowExclusions(), *CurrentCatalogue());
     if (!WriteWholeFile(path, text)) {
@@ -280,6 +285,7 @@ void TMainForm::RecreateHandle() {
     form_->onMessage = nullptr;
     UnregisterHotKeys();
     trayIcon_.reset();
+    square_.reset();
     retired_ = std::move(form_);
     form_ = std::move(fresh);
     RegisterHotKeys(false);
@@ -297,7 +303,10 @@ void TMainForm::Command(const std::string& name) {
     } else if (command == "StayOnTop") {
         options_.StayOnTop = !options_.StayOnTop;
         ApplyTopmost();
+        if (square_) square_->SetTopmost(options_.StayOnTop);
         RefreshMenuStates();
+    } else if (command == "ClickThrough") {
+        ClickThroughCommand();
     } else if (command == "HideToTray") {
         HideToTray();
     } else if (command.rfind("Transparency", 0) == 0 && command.size() == 13) {
@@ -443,6 +452,7 @@ void TMainForm::RefreshMenuStates() {
             if (MenuItem* level = item("Transparency" + std::to_string(tag)))
                 level->SetChecked(tag == TransparencyTagOf(opacity_));
         }
+        if (MenuItem* clickThrough = item("ClickThrough")) clickThrough->SetChecked(options_.ClickThrough);
         if (MenuItem* classic = item("ViewClassic")) classic->SetChecked(options_.ViewMode == 0);
         if (MenuItem* sticker = item("ViewSticker")) sticker->SetChecked(options_.ViewMode == 1);
         if (MenuItem* help = item("Help")) help->SetEnabled(helpExists);
@@ -553,6 +563,72 @@ void TMainForm::UnregisterHotKeys() {
     UnregisterHotKey(Handle(), kHideToTrayHotKey);
 }
 
+// On: asked first (the mode is on while the question shows, and the square blinks); the answer
+// is the mode. Off needs no question.
+void TMainForm::ClickThroughCommand() {
+    if (!options_.ClickThrough) {
+        options_.ClickThrough = true;
+        ApplyClickThrough();
+        const bool accepted = ConfirmClickThrough(settings_, Handle(), [this](bool open) {
+            if (square_) square_->SetBlinking(open);
+        });
+        options_.ClickThrough = accepted;
+    } else {
+        options_.ClickThrough = false;
+    }
+    ApplyClickThrough();
+    RefreshMenuStates();
+}
+
+int TMainForm::ClickThroughMargin() const {
+    RECT window{}, list{};
+    GetWindowRect(Handle(), &window);
+    GetWindowRect(driveList_->List(), &list);
+    return ((window.right - window.left) - (list.right - list.left)) / 2;
+}
+
+void TMainForm::ApplyClickThrough() {
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    RECT before{};
+    GetWindowRect(Handle(), &before);
+    driveList_->FitWindow();
+    RECT rect{};
+    GetWindowRect(Handle(), &rect);
+    const LONG_PTR exStyle = GetWindowLongPtrW(Handle(), GWL_EXSTYLE);
+    if (options_.ClickThrough) {
+        int dx = 0, dy = 0;
+        if (rect.right > work.right) dx = work.right - rect.right;
+        if (rect.bottom > work.bottom) dy = work.bottom - rect.bottom;
+        if (dx || dy)
+            SetWindowPos(Handle(), nullptr, rect.left + dx, rect.top + dy, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowLongPtrW(Handle(), GWL_EXSTYLE, exStyle | WS_EX_LAYERED | WS_EX_TRANSPARENT);
+        ApplyOpacity(opacity_);
+        if (!square_) {
+            square_ = std::make_unique<ControlSquare>(Handle(), options_.StickerColor, options_.StayOnTop,
+                                                      ClickThroughMargin(), [this](RECT proposed) {
+                                                          RECT area{};
+                                                          SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+                                                          const Box snapped = SnapToWorkArea(
+                                                              {proposed.left, proposed.top, proposed.right, proposed.bottom},
+                                                              {area.left, area.top, area.right, area.bottom},
+                                                              ClickThroughMargin());
+                                                          return RECT{snapped.left, snapped.top, snapped.right, snapped.bottom};
+                                                      });
+        }
+        square_->Place();
+    } else {
+        // The width went back by the square's allowance: a window that was moved in to make room
+        // goes back out by the same amount, so a refused confirmation leaves it where it was.
+        const int shrunk = (before.right - before.left) - (rect.right - rect.left);
+        if (shrunk > 0 && work.right - rect.right == shrunk)
+            SetWindowPos(Handle(), nullptr, rect.left + shrunk, rect.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        square_.reset();
+        SetWindowLongPtrW(Handle(), GWL_EXSTYLE, exStyle & ~WS_EX_TRANSPARENT);
+    }
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
 void TMainForm::FadeTimerTick() {
     POINT cursor{};
     GetCursorPos(&cursor);
@@ -621,6 +697,14 @@ std::optional<LRESULT> TMainForm::HandleMessage(UINT message, WPARAM wParam, LPA
         case WM_MOVING:
             SnapMovingWindow(*reinterpret_cast<RECT*>(lParam));
             return TRUE;
+        case WM_MOVE:
+        case WM_SIZE:
+        case WM_SHOWWINDOW:
+            if (square_) PostMessageW(Handle(), UM_PLACE_SQUARE, 0, 0);
+            return std::nullopt;
+        case UM_PLACE_SQUARE:
+            if (square_) square_->Place();
+            return 0;
         case UM_REFRESH:
             driveList_->Refresh();
             return 0;
@@ -728,6 +812,7 @@ std::optional<LRESULT> TMainForm::HandleMessage(UINT message, WPARAM wParam, LPA
         case UM_DESTROY_NOW:
             // The form, and with it the window, goes once this message has returned.
             trayIcon_.reset();
+            square_.reset();
             UnregisterHotKeys();
             form_->onMessage = nullptr;
             retired_ = std::move(form_);

@@ -10,6 +10,7 @@
 
 #include "app/options.h"
 #include "disks/update_cycle.h"
+#include "mainwindow/control_square_win.h"
 #include "mainwindow/drive_list_view_win.h"
 #include "mainwindow/tools_menu_win.h"
 #include "mainwindow/window_motion.h"
@@ -68,6 +69,9 @@ private:
     void RegisterHotKeys(bool report);
     void UnregisterHotKeys();
     void FadeTimerTick();
+    void ClickThroughCommand();
+    void ApplyClickThrough();
+    int ClickThroughMargin() const;
     void SnapMovingWindow(RECT& proposed);
     int MenuBarWidth() const;
     void HeaderClicked(int subItem);
@@ -95,6 +99,7 @@ private:
     ToolsMenu tools_;
     std::unique_ptr<TrayIcon> trayIcon_;
     Fade fade_;
+    std::unique_ptr<ControlSquare> square_;  // only while click-through is on
     POINT dragOffset_{};  // the cursor's place in the window when a move began
 };
 
