@@ -209,6 +209,7 @@ std::vector<std::string> DriveListView::RowTexts(const DriveRecord& drive, size_
 void DriveListView::UpdateRowTexts() {
     int row = 0;
     for (size_t index : monitored_) {
+        if (onRowUpdated) onRowUpdated(drives_[index]);
         const auto texts = RowTexts(drives_[index], index);
         for (size_t i = 0; i < texts.size(); ++i) {
             wchar_t current[128] = {};
@@ -228,6 +229,7 @@ void DriveListView::UpdateRow(size_t driveIndex) {
     const auto position = std::find(monitored.begin(), monitored.end(), driveIndex);
     if (position == monitored.end()) return;
     const int row = static_cast<int>(position - monitored.begin());
+    if (onRowUpdated) onRowUpdated(drives_[driveIndex]);
     const auto texts = RowTexts(drives_[driveIndex], driveIndex);
     for (size_t i = 0; i < texts.size(); ++i) {
         std::wstring wide = Widen(texts[i]);

@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -48,6 +49,8 @@ public:
     // After the user dragged a column border: every changed width is stored; true when any was.
     bool TakeColumnWidths();
     HWND List() const { return list_; }
+    // Heard for every monitored drive whose row was updated (its tray icon follows).
+    std::function<void(const DriveRecord& drive)> onRowUpdated;
     void Stop();
 
     const std::vector<DriveRecord>& Drives() const { return drives_; }

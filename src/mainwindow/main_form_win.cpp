@@ -11,6 +11,8 @@
 #include "mainwindow/click_through_confirm_win.h"
 #include "mainwindow/control_square_win.h"
 #include "mainwindow/drive_info_win.h"
+#include "mainwindow/drive_tray_icons_win.h"
+#include "disks/number_format_win.h"
 #include "mainwindow/main_menus.h"
 #include "mainwindow/main_messages.h"
 #include "mainwindow/opacity.h"
@@ -164,7 +166,7 @@ bool TMainForm::FormCreate() {
     RegisterHotKeys(true);
     PostMessageW(Handle(), UM_INVALIDATE, 0, 0);
     ApplyOpacity(opacity_);
-    ShowMainTrayIcon();
+    CreateTrayIcons();
     noSaveOnClose_ = false;
     LogLine("/FormCreate");
     return true;
@@ -285,12 +287,13 @@ void TMainForm::RecreateHandle() {
     form_->onMessage = nullptr;
     UnregisterHotKeys();
     trayIcon_.reset();
+    driveIcons_.Clear();
     square_.reset();
     retired_ = std::move(form_);
     form_ = std::move(fresh);
     RegisterHotKeys(false);
-    ShowMainTrayIcon();
     driveList_->FillDisks();
+    CreateTrayIcons();
     PostMessageW(Handle(), UM_FREE_RETIRED, 0, 0);
     ApplyOpacity(opacity_);
     if (wasVisible) ShowMainWindow();
@@ -500,6 +503,31 @@ void TMainForm::HideToTray() {
         }
     }
     RefreshMenuStates();
+}
+
+// The drives' own icons; the program's icon when none could be made, so that a window hidden
+// in the tray can always be reached.
+void TMainForm::CreateTrayIcons() {
+    trayIcon_.reset();
+    driveIcons_.Create(Handle(), UM_TRAY_NOTIFY, options_.TrayDisks, driveList_->Drives());
+    driveList_->onRowUpdated = [this](const DriveRecord& drive) { UpdateDriveIcon(drive); };
+    // Every icon gets its picture now, a drive that is not monitored too: it has no row updates.
+    for (const auto& drive : driveList_->Drives()) UpdateDriveIcon(drive);
+    if (driveIcons_.Empty()) ShowMainTrayIcon();
+}
+
+void TMainForm::UpdateDriveIcon(const DriveRecord& drive) {
+    if (driveIcons_.Empty()) return;
+    driveIcons_.Update(drive, GetDisplayName(*volumes_, drive.Name, static_cast<int>(drive.kind)), options_,
+                       numberFormat_);
+}
+
+void TMainForm::SwitchDriveIcon(UINT id) {
+    const std::string name = driveIcons_.SwitchMode(id);
+    options_.TrayDisks = driveIcons_.Entries();
+    for (const auto& drive : driveList_->Drives()) {
+        if (drive.Name == name) UpdateDriveIcon(drive);
+    }
 }
 
 void TMainForm::ShowMainTrayIcon() {
@@ -748,7 +776,9 @@ std::optional<LRESULT> TMainForm::HandleMessage(UINT message, WPARAM wParam, LPA
             HideToTray();
             return 0;
         case UM_TRAY_NOTIFY:
-            if (LOWORD(lParam) == WM_LBUTTONUP) {
+            if (driveIcons_.Owns(static_cast<UINT>(wParam)) && LOWORD(lParam) == WM_LBUTTONUP) {
+                SwitchDriveIcon(static_cast<UINT>(wParam));
+            } else if (LOWORD(lParam) == WM_LBUTTONUP) {
                 HideToTray();
                 if (IsWindowVisible(Handle())) SetForegroundWindow(Handle());
             } else if (LOWORD(lParam) == WM_RBUTTONUP) {
@@ -812,6 +842,7 @@ std::optional<LRESULT> TMainForm::HandleMessage(UINT message, WPARAM wParam, LPA
         case UM_DESTROY_NOW:
             // The form, and with it the window, goes once this message has returned.
             trayIcon_.reset();
+            driveIcons_.Clear();
             square_.reset();
             UnregisterHotKeys();
             form_->onMessage = nullptr;

@@ -11,7 +11,9 @@
 #include "app/options.h"
 #include "disks/update_cycle.h"
 #include "mainwindow/control_square_win.h"
+#include "disks/number_format_win.h"
 #include "mainwindow/drive_list_view_win.h"
+#include "mainwindow/drive_tray_icons_win.h"
 #include "mainwindow/tools_menu_win.h"
 #include "mainwindow/window_motion.h"
 #include "platform/registry.h"
@@ -64,6 +66,9 @@ private:
     void OpenHelp();
     void HideToTray();
     void ShowMainTrayIcon();
+    void CreateTrayIcons();
+    void UpdateDriveIcon(const DriveRecord& drive);
+    void SwitchDriveIcon(UINT id);
     void ShowTrayMenu();
     // `report`: a shortcut another program holds is reported to the user; it is switched off.
     void RegisterHotKeys(bool report);
@@ -98,6 +103,8 @@ private:
     std::string currentDrive_;  // the drive under the cursor when the pop-up menu opened
     ToolsMenu tools_;
     std::unique_ptr<TrayIcon> trayIcon_;
+    DriveTrayIcons driveIcons_;
+    NumberFormat numberFormat_ = UserNumberFormat();
     Fade fade_;
     std::unique_ptr<ControlSquare> square_;  // only while click-through is on
     POINT dragOffset_{};  // the cursor's place in the window when a move began
