@@ -8,6 +8,7 @@
 #include "app/log.h"
 #include "core/utf.h"
 #include "disks/number_format_win.h"
+#include "mainwindow/bar_drawing_win.h"
 #include "mainwindow/main_messages.h"
 #include "mainwindow/percent_bar.h"
 #include "platform/win/version_win.h"
@@ -15,34 +16,6 @@
 
 namespace vx {
 
-namespace {
-
-void Gradient(HDC dc, const RECT& rect, COLORREF top, COLORREF bottom) {
-    if (rect.right <= rect.left || rect.bottom <= rect.top) return;
-    TRIVERTEX vertices[2] = {
-        {rect.left, rect.top, static_cast<COLOR16>(GetRValue(top) << 8),
-         static_cast<COLOR16>(GetGValue(top) << 8), static_cast<COLOR16>(GetBValue(top) << 8), 0},
-        {rect.right, rect.bottom, static_cast<COLOR16>(GetRValue(bottom) << 8),
-         static_cast<COLOR16>(GetGValue(bottom) << 8), static_cast<COLOR16>(GetBValue(bottom) << 8), 0}};
-    GRADIENT_RECT gradient{0, 1};
-    GradientFill(dc, vertices, 2, &gradient, 1, GRADIENT_FILL_RECT_V);
-}
-
-void Line(HDC dc, int x1, int y1, int x2, int y2, COLORREF colour) {
-    HPEN pen = CreatePen(PS_SOLID, 1, colour);
-    HGDIOBJ previous = SelectObject(dc, pen);
-    MoveToEx(dc, x1, y1, nullptr);
-    LineTo(dc, x2, y2);
-    SelectObject(dc, previous);
-    DeleteObject(pen);
-}
-
-COLORREF ResolveColour(uint32_t colour) {
-    // System colours carry 0xFF in the high byte.
-    return (colour & 0xFF000000u) == 0xFF000000u ? GetSysColor(static_cast<int>(colour & 0xFF)) : colour;
-}
-
-}  // namespace
 
 DriveListView::DriveListView(Options& options, std::shared_ptr<Volumes> volumes)
     : options_(options), volumes_(std::move(volumes)), format_(UserNumberFormat()) {
@@ -279,6 +252,10 @@ bool DriveListView::TakeColumnWidths() {
 }
 
 void DriveListView::FitWindow() {
+    if (fitWindow) {
+        fitWindow();
+        return;
+    }
     int total = 0;
     for (int id : shownIds_) total += std::max<int>(options_.ColumnWidths[id + 2], 0);
     const int rows = ListView_GetItemCount(list_);
@@ -322,26 +299,7 @@ void DriveListView::DrawPercentCell(HDC dc, RECT cell, const DriveRecord& drive)
     const int arrowLeft = r.right;
     const PercentCell percent = PercentCellFor(drive, options_.ShowUsedPercents);
     const int length = BarLength(r.right - r.left, percent.barShare);
-    // Frame, background, then the two-part bar.
-    Line(dc, r.left + 1, r.top, r.right - 1, r.top, RGB(212, 215, 217));
-    Line(dc, r.left, r.top + 1, r.left, r.bottom - 1, RGB(212, 215, 217));
-    Line(dc, r.left + 1, r.bottom - 1, r.right - 1, r.bottom - 1, RGB(171, 175, 176));
-    Line(dc, r.right - 1, r.top + 1, r.right - 1, r.bottom - 1, RGB(171, 175, 176));
-    RECT inner{r.left + 1, r.top + 1, r.right - 1, r.bottom - 1};
-    Gradient(dc, inner, RGB(228, 230, 231), RGB(246, 247, 248));
-    if (length > 0) {
-        const COLORREF colour = ResolveColour(BarColorFor(drive, options_));
-        const int h = inner.bottom - inner.top;
-        const int k = LowerGradientHeight(h);
-        const int right = std::min<int>(inner.left + length, inner.right);
-        Gradient(dc, {inner.left, inner.top, right, inner.bottom - k}, Lighten(colour, 56),
-                 Lighten(colour, 37));
-        Gradient(dc, {inner.left, inner.bottom - k, right, inner.bottom}, colour, Darken(colour, 30));
-        const COLORREF edge = Darken(colour, 33);
-        Line(dc, inner.left, inner.top - 1, right, inner.top - 1, edge);
-        Line(dc, inner.left - 1, inner.top, inner.left - 1, inner.bottom, edge);
-        Line(dc, inner.left, inner.bottom - 1, right, inner.bottom - 1, edge);
-    }
+    DrawPercentBar(dc, r, ResolveColour(BarColorFor(drive, options_)), length);
     if (!percent.text.empty()) {
         const std::wstring text = Widen(percent.text);
         SetBkMode(dc, TRANSPARENT);

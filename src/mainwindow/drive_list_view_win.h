@@ -54,6 +54,14 @@ public:
     void Stop();
 
     const std::vector<DriveRecord>& Drives() const { return drives_; }
+    const std::vector<std::string>& Labels() const { return labels_; }
+    // Drive indexes of the rows, in row order.
+    const std::vector<size_t>& Monitored() const { return monitored_; }
+    const std::vector<int>& ShownIds() const { return shownIds_; }
+    const NumberFormat& Format() const { return format_; }
+    std::string RowCaptionOf(const DriveRecord& drive) const { return RowCaption(drive); }
+    // Another look sizes the window instead of the list's rules.
+    std::function<void()> fitWindow;
 
 private:
     void AddDisks();
