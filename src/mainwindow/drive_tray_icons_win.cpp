@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/utf.h"
+#include "mainwindow/bar_drawing_win.h"
 #include "mainwindow/percent_bar.h"
 #include "ui/font_win.h"
 
@@ -11,10 +12,6 @@ namespace vx {
 namespace {
 
 constexpr int kIconSize = 16;
-
-COLORREF Resolve(uint32_t colour) {
-    return (colour & 0xFF000000u) == 0xFF000000u ? GetSysColor(static_cast<int>(colour & 0xFF)) : colour;
-}
 
 int TextWidth(HDC dc, const std::string& text) {
     const std::wstring wide = Widen(text);
@@ -35,14 +32,14 @@ UniqueIcon DrawIcon(const DriveRecord& drive, int mode, const Options& options, 
     UniqueBitmap colour(CreateCompatibleBitmap(screen, kIconSize, kIconSize));
     UniqueBitmap mask(CreateBitmap(kIconSize, kIconSize, 1, 1, nullptr));
     HGDIOBJ previousBitmap = SelectObject(dc, colour.get());
-    HBRUSH background = CreateSolidBrush(Resolve(BarColorFor(drive, options)));
+    HBRUSH background = CreateSolidBrush(ResolveColour(BarColorFor(drive, options)));
     RECT all{0, 0, kIconSize, kIconSize};
     FillRect(dc, &all, background);
     DeleteObject(background);
     UniqueFont font = CreatePointFont("Small Fonts", 6, DEFAULT_CHARSET, 96);
     HGDIOBJ previousFont = SelectObject(dc, font.get());
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, Resolve(options.BarTextColor));
+    SetTextColor(dc, ResolveColour(options.BarTextColor));
     Text(dc, 8 - TextWidth(dc, drive.Name) / 2, -1, drive.Name);
     const std::string value = TrayValueText(drive, mode, options.ShowUsedPercents, format,
                                             [dc](const std::string& text) { return TextWidth(dc, text) <= kIconSize; });

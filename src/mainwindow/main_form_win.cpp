@@ -263,15 +263,17 @@ void TMainForm::ApplyTopmost() {
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
+// Topmost for a moment: in front of every window, without staying there.
+void TMainForm::BringToFrontNotTopmost() {
+    SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    SetWindowPos(Handle(), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
 void TMainForm::ActivateInstance() {
     if (IsWindowVisible(Handle()) && !IsIconic(Handle())) return;
     if (IsIconic(Handle())) ShowWindow(Handle(), SW_RESTORE);
     if (!IsWindowVisible(Handle())) ShowMainWindow();
-    if (!options_.StayOnTop) {
-        // Brings the window to the front without leaving it topmost.
-        SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-        SetWindowPos(Handle(), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    }
+    if (!options_.StayOnTop) BringToFrontNotTopmost();
 }
 
 void TMainForm::RecreateHandle() {
@@ -497,10 +499,7 @@ void TMainForm::HideToTray() {
         ShowWindow(Handle(), SW_HIDE);
     } else {
         ShowMainWindow();
-        if (!options_.StayOnTop) {
-            SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-            SetWindowPos(Handle(), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-        }
+        if (!options_.StayOnTop) BringToFrontNotTopmost();
     }
     RefreshMenuStates();
 }

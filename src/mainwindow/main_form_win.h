@@ -53,6 +53,7 @@ private:
     void ApplyOpacity(int percent);
     void Paint();
     void ActivateInstance();
+    void BringToFrontNotTopmost();
     void RecreateHandle();
     void ApplyTopmost();
     void WriteReferenceLanguageFile();
