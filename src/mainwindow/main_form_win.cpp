@@ -633,15 +633,8 @@ void TMainForm::ApplyClickThrough() {
         ApplyOpacity(opacity_);
         if (!square_) {
             square_ = std::make_unique<ControlSquare>(Handle(), options_.StickerColor, options_.StayOnTop,
-                                                      ClickThroughMargin(), [this](RECT proposed) {
-                                                          RECT area{};
-                                                          SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
-                                                          const Box snapped = SnapToWorkArea(
-                                                              {proposed.left, proposed.top, proposed.right, proposed.bottom},
-                                                              {area.left, area.top, area.right, area.bottom},
-                                                              ClickThroughMargin());
-                                                          return RECT{snapped.left, snapped.top, snapped.right, snapped.bottom};
-                                                      });
+                                                      ClickThroughMargin(),
+                                                      [this](RECT proposed) { return SnappedToWorkArea(proposed); });
         }
         square_->Place();
     } else {
@@ -672,18 +665,19 @@ void TMainForm::SnapMovingWindow(RECT& proposed) {
     GetCursorPos(&cursor);
     const int width = proposed.right - proposed.left;
     const int height = proposed.bottom - proposed.top;
+    const LONG left = cursor.x - dragOffset_.x;
+    const LONG top = cursor.y - dragOffset_.y;
+    proposed = SnappedToWorkArea({left, top, left + width, top + height});
+}
+
+// With click-through on, the frame around the list may go past the edge.
+RECT TMainForm::SnappedToWorkArea(const RECT& proposed) const {
     RECT work{};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    int margin = 0;
-    if (options_.ClickThrough) {
-        RECT list{};
-        GetWindowRect(driveList_->List(), &list);
-        margin = (width - (list.right - list.left)) / 2;
-    }
-    const Box placed{cursor.x - dragOffset_.x, cursor.y - dragOffset_.y, cursor.x - dragOffset_.x + width,
-                     cursor.y - dragOffset_.y + height};
-    const Box snapped = SnapToWorkArea(placed, {work.left, work.top, work.right, work.bottom}, margin);
-    proposed = {snapped.left, snapped.top, snapped.right, snapped.bottom};
+    const int margin = options_.ClickThrough ? ClickThroughMargin() : 0;
+    const Box snapped = SnapToWorkArea({proposed.left, proposed.top, proposed.right, proposed.bottom},
+                                       {work.left, work.top, work.right, work.bottom}, margin);
+    return {snapped.left, snapped.top, snapped.right, snapped.bottom};
 }
 
 void TMainForm::Paint() {

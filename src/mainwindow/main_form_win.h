@@ -79,6 +79,7 @@ private:
     void ApplyClickThrough();
     int ClickThroughMargin() const;
     void SnapMovingWindow(RECT& proposed);
+    RECT SnappedToWorkArea(const RECT& proposed) const;
     int MenuBarWidth() const;
     void HeaderClicked(int subItem);
     void DriveDoubleClicked();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/text.h"
 #include "core/utf.h"
 #include "mainwindow/bar_drawing_win.h"
 #include "mainwindow/column_model.h"
@@ -20,11 +21,6 @@ SIZE Extent(HDC dc, const std::wstring& text) {
 void TextAt(HDC dc, int x, int y, const std::string& text) {
     const std::wstring wide = Widen(text);
     TextOutW(dc, x, y, wide.c_str(), static_cast<int>(wide.size()));
-}
-
-std::string TrimmedCaption(const std::string& caption) {
-    const size_t first = caption.find_first_not_of(' ');
-    return first == std::string::npos ? std::string() : caption.substr(first);
 }
 
 }  // namespace
@@ -99,7 +95,7 @@ void StickerView::Paint(HDC target, const RECT& client) const {
     if (options_.StickerShowCols) {
         const auto lefts = StickerColumnLefts(static_cast<int>(ids.size()), options_.ShowLabels, metrics);
         for (size_t i = 0; i < ids.size(); ++i) {
-            const std::string caption = TrimmedCaption(ColumnCaption(ids[i], options_));
+            const std::string caption = Trim(ColumnCaption(ids[i], options_));
             const StickerAlignment alignment = ids[i] == kColumnPercent     ? StickerAlignment::Centre
                                                : ids[i] >= kColumnCapacity ? StickerAlignment::Right
                                                                            : StickerAlignment::Left;
@@ -113,7 +109,7 @@ void StickerView::Paint(HDC target, const RECT& client) const {
         const int y = top + static_cast<int>(line) * rowHeight_;
         SelectObject(dc, font_.get());
         SetTextColor(dc, ResolveColour(options_.StickerFontColor));
-        TextAt(dc, 5, y, TrimmedCaption(list_.RowCaptionOf(drive)));
+        TextAt(dc, 5, y, Trim(list_.RowCaptionOf(drive)));
         int k = 0;
         for (int id : ids) {
             if (id == kColumnName) continue;
